@@ -1,0 +1,41 @@
+# Project-wide compile settings and helpers.
+
+# Unicode Win32, Microsoft printf semantics (%s is wide in wide formats).
+add_compile_definitions(UNICODE _UNICODE WINVER=0x0601 _WIN32_WINNT=0x0601 __USE_MINGW_ANSI_STDIO=0)
+add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-Wall> $<$<COMPILE_LANGUAGE:CXX>:-Wextra>)
+
+# The exe and every DLL share one C++ runtime: copy its DLLs beside the binaries.
+function(kw_copy_runtime_dlls)
+    foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                        OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+        if(NOT EXISTS "${path}")
+            message(FATAL_ERROR "runtime DLL ${dll} not found (${path})")
+        endif()
+        file(COPY "${path}" DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+    endforeach()
+endfunction()
+
+# kw_add_dll(<target> <output name> <export macro> SOURCES ... [LIBS ...])
+# A shared library of ours; <export macro> is defined while building it.
+function(kw_add_dll target outname exportdef)
+    cmake_parse_arguments(A "" "" "SOURCES;LIBS;PUBLIC_LIBS" ${ARGN})
+    add_library(${target} SHARED ${A_SOURCES})
+    set_target_properties(${target} PROPERTIES OUTPUT_NAME ${outname} PREFIX "")
+    target_compile_definitions(${target} PRIVATE ${exportdef})
+    target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${target} PRIVATE ${A_LIBS} PUBLIC ${A_PUBLIC_LIBS})
+endfunction()
+
+# kw_add_test(<name> SOURCES ... [LIBS ...] [LABELS ...] [TIMEOUT s])
+# A GoogleTest program run through Wine by CTest.
+function(kw_add_test name)
+    cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    add_executable(${name} ${A_SOURCES})
+    target_link_libraries(${name} PRIVATE ${A_LIBS} kw_gtest_main)
+    add_test(NAME ${name} COMMAND ${name})
+    if(NOT A_TIMEOUT)
+        set(A_TIMEOUT 300)
+    endif()
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${A_TIMEOUT} LABELS "${A_LABELS}")
+endfunction()

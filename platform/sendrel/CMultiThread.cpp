@@ -1,0 +1,4 @@
+#include "CMultiThread.h"
+
+CMultiThread::CMultiThread() = default;
+CMultiThread::~CMultiThread() = default;

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace kwtest {
+
+// A Windows program started by a test and ended with it.
+class ChildProcess
+{
+public:
+    ChildProcess() = default;
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    // `program` is looked up beside the test program when it has no folder.
+    bool start(const std::wstring& program, const std::wstring& arguments);
+    // Waits for the end; returns the exit code, or -1 on time-out.
+    int wait(unsigned timeoutMs);
+    void kill();
+    bool running() const;
+
+    // The folder of the running test program, with a trailing backslash.
+    static std::wstring programFolder();
+
+private:
+    HANDLE m_process = nullptr;
+};
+
+} // namespace kwtest

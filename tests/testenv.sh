@@ -1,0 +1,62 @@
+# Prepares what the tests need and exports it; source it with the build folder:
+#   . tests/testenv.sh build
+# - a private Wine prefix (made once per build folder): no Mono/Gecko prompts,
+#   no crash dialog, COM1..COM20 left free for pty pairs;
+# - an Xvfb display of its own;
+# - a persistent wineserver, warmed up so that its device manager has run
+#   before tests link COM ports (links made earlier are not usable as ports).
+# kw_testenv_cleanup stops all of it.
+
+kw_build="${1:?usage: . tests/testenv.sh <build folder>}"
+kw_build="$(cd "$kw_build" && pwd)"
+
+export WINEPREFIX="$kw_build/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+kw_make_prefix() {
+    if [ -f "$WINEPREFIX/.kw-ready" ]; then
+        return 0
+    fi
+    rm -rf "$WINEPREFIX"
+    wine wineboot -i >/dev/null 2>&1 || return 1
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    for n in $(seq 1 20); do
+        wine reg add 'HKLM\Software\Wine\Ports' /v "COM$n" /d "" /f >/dev/null 2>&1
+    done
+    wineserver -w
+    touch "$WINEPREFIX/.kw-ready"
+}
+
+kw_start_xvfb() {
+    for n in $(seq 90 140); do
+        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+            KW_XVFB_PID=$!
+            export DISPLAY=":$n"
+            for _ in $(seq 1 50); do
+                [ -e "/tmp/.X11-unix/X$n" ] && return 0
+                sleep 0.1
+            done
+            return 1
+        fi
+    done
+    return 1
+}
+
+kw_testenv_cleanup() {
+    wineserver -k >/dev/null 2>&1
+    pkill -f "socat pty,raw,echo=0,link=$WINEPREFIX/" >/dev/null 2>&1
+    rm -rf "$WINEPREFIX/kw-locks"
+    rm -f "$WINEPREFIX"/dosdevices/com[0-9]*
+    [ -n "${KW_XVFB_PID:-}" ] && kill "$KW_XVFB_PID" >/dev/null 2>&1
+    KW_XVFB_PID=
+}
+
+kw_make_prefix || { echo "testenv: cannot create the Wine prefix" >&2; return 1; }
+kw_start_xvfb || { echo "testenv: cannot start Xvfb" >&2; return 1; }
+rm -rf "$WINEPREFIX/kw-locks"
+rm -f "$WINEPREFIX"/dosdevices/com[0-9]*
+wineserver -p >/dev/null 2>&1
+wine cmd /c exit >/dev/null 2>&1
