@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 
 // The line under CSerialPort: every system call the port makes goes through
@@ -30,7 +31,7 @@ public:
 };
 
 // Makes the transport of each new CSerialPort. Tests install their own;
-// null restores the Win32 one.
-using SerialTransportFactory = std::unique_ptr<ISerialTransport> (*)();
+// an empty factory restores the Win32 one.
+using SerialTransportFactory = std::function<std::unique_ptr<ISerialTransport>()>;
 void setSerialTransportFactory(SerialTransportFactory factory);
 std::unique_ptr<ISerialTransport> makeSerialTransport();
