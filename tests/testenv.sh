@@ -46,11 +46,14 @@ kw_start_xvfb() {
 }
 
 kw_testenv_cleanup() {
-    wineserver -k >/dev/null 2>&1
-    pkill -f "socat pty,raw,echo=0,link=$WINEPREFIX/" >/dev/null 2>&1
-    rm -rf "$WINEPREFIX/kw-locks"
-    rm -f "$WINEPREFIX"/dosdevices/com[0-9]*
-    [ -n "${KW_XVFB_PID:-}" ] && kill "$KW_XVFB_PID" >/dev/null 2>&1
+    # Runs from an EXIT trap of scripts with `set -e`: no step may fail.
+    wineserver -k >/dev/null 2>&1 || true
+    pkill -f "socat pty,raw,echo=0,link=$WINEPREFIX/" >/dev/null 2>&1 || true
+    rm -rf "$WINEPREFIX/kw-locks" || true
+    rm -f "$WINEPREFIX"/dosdevices/com[0-9]* || true
+    if [ -n "${KW_XVFB_PID:-}" ]; then
+        kill "$KW_XVFB_PID" >/dev/null 2>&1 || true
+    fi
     KW_XVFB_PID=
 }
 
