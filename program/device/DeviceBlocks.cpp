@@ -1,0 +1,194 @@
+#include "SettingsBlocks.h"
+
+#include "BlockWire.h"
+#include "CSettingsRecord.h"
+
+#include <cwchar>
+
+using namespace blockwire;
+
+namespace {
+
+// Days from 1 January 1970 to a civil date (proleptic Gregorian).
+long daysFromCivil(long y, unsigned m, unsigned d)
+{
+    y -= m <= 2;
+    long era = (y >= 0 ? y : y - 399) / 400;
+    unsigned yoe = unsigned(y - era * 400);
+    unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
+    unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + long(doe) - 719468;
+}
+
+struct CivilDate
+{
+    long year;
+    unsigned month;
+    unsigned day;
+};
+
+CivilDate civilFromDays(long z)
+{
+    z += 719468;
+    long era = (z >= 0 ? z : z - 146096) / 146097;
+    unsigned doe = unsigned(z - era * 146097);
+    unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    unsigned mp = (5 * doy + 2) / 153;
+    unsigned d = doy - (153 * mp + 2) / 5 + 1;
+    unsigned m = mp < 10 ? mp + 3 : mp - 9;
+    return {long(yoe) + era * 400 + (m <= 2), m, d};
+}
+
+bool isAsciiLetter(uint8_t c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+constexpr uint16_t kPeriodRpmOffset = 6; // rpm_for_corr in block 27
+
+} // namespace
+
+size_t block19Size(int version)
+{
+    return version >= 785 ? 84 : 44;
+}
+
+std::wstring dayCountToDateText(unsigned days)
+{
+    CivilDate date = civilFromDays(daysFromCivil(2004, 4, 1) + long(days));
+    wchar_t text[32];
+    swprintf(text, 32, L"%02u/%02u/%04ld", date.day, date.month, date.year);
+    return text;
+}
+
+bool plainDeviceName(const uint8_t* name, std::wstring& text)
+{
+    bool plain = isAsciiLetter(name[0]) && isAsciiLetter(name[1]) && isAsciiLetter(name[2]) &&
+                 name[3] >= '0' && name[3] <= '9' && name[kDeviceNameSize - 1] == 0;
+    if (!plain)
+        return false;
+    text.clear();
+    for (size_t i = 0; i < kDeviceNameSize && name[i] != 0; ++i)
+        text += wchar_t(name[i]);
+    return true;
+}
+
+bool decodeBlock8(const uint8_t* payload, size_t size, CSettingsRecord& record)
+{
+    if (!holds(payload, size, kBlock8Size))
+        return false;
+    PayloadReader in(payload, size);
+    CDevInfo& d = record.m_devInfo;
+    d.m_flags1 = in.u32(0);
+    d.m_flags2 = in.u32(4);
+    d.m_prodDate = dayCountToDateText(in.u16(8));
+    d.m_version = in.u16(10);
+    d.m_injCount = in.u8(28);
+    d.m_deviceID = in.u8(29);
+    return true;
+}
+
+bool decodeBlock12(const uint8_t* payload, size_t size, CSettingsRecord& record)
+{
+    if (!holds(payload, size, kBlock12Size))
+        return false;
+    PayloadReader in(payload, size);
+    CStatistic& s = record.m_devInfo.m_statistic;
+    s.gas = in.u32(0);
+    s.lpg = in.u32(4);
+    s.modify = in.u16(8);
+    return true;
+}
+
+std::vector<uint8_t> encodeBlock3(const CSettingsRecord& record)
+{
+    PayloadWriter out(kBlock3Size);
+    out.copy(0, record.m_devInfo.m_lockData);
+    return out.take();
+}
+
+bool decodeBlock3(const uint8_t* payload, size_t size, CSettingsRecord& record)
+{
+    if (!holds(payload, size, kBlock3Size))
+        return false;
+    PayloadReader(payload, size).copy(0, record.m_devInfo.m_lockData);
+    return true;
+}
+
+std::vector<uint8_t> encodeBlock19(const CSettingsRecord& record)
+{
+    PayloadWriter out(block19Size(record.m_devInfo.m_version));
+    out.copy(0, record.m_devInfo.m_pcConnections); // the writer drops what does not fit
+    return out.take();
+}
+
+// A log of the wrong length for the firmware is refused; a short log leaves
+// the history slots it lacks empty.
+bool decodeBlock19(const uint8_t* payload, size_t size, CSettingsRecord& record)
+{
+    if (payload == nullptr || size != block19Size(record.m_devInfo.m_version))
+        return false;
+    PayloadReader(payload, size).copy(0, record.m_devInfo.m_pcConnections);
+    return true;
+}
+
+std::vector<uint8_t> encodeBlock18(const COBDSetup& setup)
+{
+    PayloadWriter out(kBlock18Size);
+    out.u32(0, setup.ecu_id_req);
+    out.u32(4, setup.ecu_id_resp);
+    out.u8(8, setup.enable);
+    out.u8(9, setup.baud_rate);
+    out.u8(10, setup.timeout);
+    out.u8(11, setup.proto);
+    return out.take();
+}
+
+bool decodeBlock18(const uint8_t* payload, size_t size, COBDSetup& setup)
+{
+    if (!holds(payload, size, kBlock18Size))
+        return false;
+    PayloadReader in(payload, size);
+    setup.ecu_id_req = in.u32(0);
+    setup.ecu_id_resp = in.u32(4);
+    setup.enable = in.u8(8);
+    setup.baud_rate = in.u8(9);
+    setup.timeout = in.u8(10);
+    setup.proto = in.u8(11);
+    return true;
+}
+
+std::vector<uint8_t> encodeBlock27(const COBDAdvSetup& setup)
+{
+    PayloadWriter out(kBlock27Size);
+    out.u8(0, setup.obd_corr_enable_flag);
+    out.u8(1, setup.obd_corr_average);
+    out.u8(2, setup.obd_corr_max);
+    out.u8(3, setup.obd_corr_for_cyl);
+    out.copy(4, setup.obd_neutral_points);
+    out.u16(kPeriodRpmOffset, rpmToPeriod(setup.rpm_for_corr));
+    for (size_t i = 0; i < setup.err_to_clear.size(); ++i)
+        out.u16(8 + 2 * i, setup.err_to_clear[i]);
+    out.u8(16, setup.reserved);
+    out.u8(17, setup.obd_adv_flag);
+    return out.take();
+}
+
+bool decodeBlock27(const uint8_t* payload, size_t size, COBDAdvSetup& setup)
+{
+    if (!holds(payload, size, kBlock27Size))
+        return false;
+    PayloadReader in(payload, size);
+    setup.obd_corr_enable_flag = in.u8(0);
+    setup.obd_corr_average = in.u8(1);
+    setup.obd_corr_max = in.u8(2);
+    setup.obd_corr_for_cyl = in.u8(3);
+    in.copy(4, setup.obd_neutral_points);
+    setup.rpm_for_corr = clampTo<uint16_t>(periodToRpm(in.u16(kPeriodRpmOffset), 20));
+    for (size_t i = 0; i < setup.err_to_clear.size(); ++i)
+        setup.err_to_clear[i] = in.u16(8 + 2 * i);
+    setup.reserved = in.u8(16);
+    setup.obd_adv_flag = in.u8(17);
+    return true;
+}
