@@ -3,12 +3,13 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 // Helpers shared by the block payload codecs: the controller's rounding rules,
-// the RPM period word, and little-endian access to a payload. Writers clamp
-// every value to its field's range, so no out-of-range, infinite or NaN double
-// ever narrows into a byte or word undefined.
+// the RPM period word, and little-endian access to a payload. The writer
+// clamps every value to its field's range: an out-of-range, infinite or NaN
+// double never reaches the wire as an undefined narrowing.
 namespace blockwire {
 
 // Round half away from zero to an integer, as trunc((10x +- 5) / 10).
@@ -29,7 +30,7 @@ double rpmToPeriod(double rpm);
 double ticksToTime(unsigned ticks);
 double timeToTicks(double ms);
 
-// Clamp to the range of T after truncation; NaN gives 0.
+// Truncated toward zero and clamped to the range of T; NaN gives 0.
 template <class T> T clampTo(double v);
 
 // Reads a payload already checked to hold the block; bytes beyond the end read as 0.
@@ -79,6 +80,24 @@ private:
 inline bool holds(const uint8_t* data, size_t size, size_t needed)
 {
     return data != nullptr && size >= needed;
+}
+
+// Blocks kept as raw bytes: the payload is the array's first `size` bytes;
+// array bytes the payload lacks read as 0.
+template <size_t N> std::vector<uint8_t> encodeBytes(const std::array<uint8_t, N>& from, size_t size)
+{
+    PayloadWriter out(size);
+    out.copy(0, from);
+    return out.take();
+}
+
+template <size_t N>
+bool decodeBytes(const uint8_t* payload, size_t size, size_t needed, std::array<uint8_t, N>& to)
+{
+    if (!holds(payload, size, needed))
+        return false;
+    PayloadReader(payload, needed).copy(0, to);
+    return true;
 }
 
 } // namespace blockwire

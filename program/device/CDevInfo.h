@@ -24,6 +24,6 @@ struct CDevInfo
     uint32_t m_flags1 = 0; // bit 0: an OBD module is fitted
     uint32_t m_flags2 = 0;
     CStatistic m_statistic;
-    std::array<uint8_t, 60> m_lockData{};       // block 3 as last read or written
-    std::array<uint8_t, 84> m_pcConnections{};  // block 19, the PC-connection log
+    std::array<uint8_t, 60> m_lockData{};      // block 3 as last read or written
+    std::array<uint8_t, 84> m_pcConnections{}; // block 19, the PC-connection log
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CMutexGuard.h"
+#include "CSettingsRecord.h"
 #include "frame.h"
 #include "serialport.h"
 
@@ -31,7 +32,9 @@ public:
     unsigned char transactChecked(unsigned char* buffer, unsigned char& length, unsigned char& cmd,
                                   size_t bufferSize = kTransactBufferSize);
 
-    // The settings record and the live-data store come first here.
+    // The live image of the controller's settings.
+    CSettingsRecord m_settings;
+    // The live-data store comes here.
     CSerialPort m_port;
     bool m_threadRunning = false;
     bool m_connected = false;

@@ -1,5 +1,7 @@
 #include "Conversions.h"
 
+#include "CLPGDevice.h"
+
 #include <array>
 #include <cmath>
 #include <iterator>
@@ -16,11 +18,11 @@ struct CurvePoint
     int tempr[kCurveTypes];
 };
 constexpr CurvePoint kCurvePoints[] = {
-    {0, {209, 203, 203, 255}}, {16, {138, 104, 91, 91}}, {32, {100, 79, 68, 55}},
-    {48, {81, 65, 54, 39}},    {64, {68, 54, 45, 29}},   {80, {59, 46, 37, 21}},
-    {96, {51, 39, 30, 15}},    {112, {44, 33, 24, 9}},   {128, {37, 27, 19, 3}},
-    {144, {31, 21, 13, -2}},   {160, {24, 15, 8, -7}},   {176, {18, 10, 2, -12}},
-    {192, {11, 3, -4, -18}},   {208, {4, -4, -11, -24}}, {224, {-6, -13, -19, -31}},
+    {0, {209, 203, 203, 255}},   {16, {138, 104, 91, 91}},    {32, {100, 79, 68, 55}},
+    {48, {81, 65, 54, 39}},      {64, {68, 54, 45, 29}},      {80, {59, 46, 37, 21}},
+    {96, {51, 39, 30, 15}},      {112, {44, 33, 24, 9}},      {128, {37, 27, 19, 3}},
+    {144, {31, 21, 13, -2}},     {160, {24, 15, 8, -7}},      {176, {18, 10, 2, -12}},
+    {192, {11, 3, -4, -18}},     {208, {4, -4, -11, -24}},    {224, {-6, -13, -19, -31}},
     {240, {-19, -25, -30, -39}}, {255, {-36, -40, -41, -47}},
 };
 
@@ -79,7 +81,24 @@ double valueToMidScale(double value, double shunt)
     return kMidScale + value * shunt * kMidScaleGain * kMidScale / kMidScaleVolts;
 }
 
+// Settings of the current controller; the defaults before there is one.
+const CSettingsRecord& currentSettings()
+{
+    static const CSettingsRecord defaults;
+    return g_pDevice ? g_pDevice->m_settings : defaults;
+}
+
 } // namespace
+
+int getCylinderCount()
+{
+    return currentSettings().m_devInfo.m_injCount;
+}
+
+bool equalByCylinders(const uint8_t* a, const uint8_t* b)
+{
+    return equalByCylinders(a, b, getCylinderCount());
+}
 
 bool equalByCylinders(const uint8_t* a, const uint8_t* b, int cylinderCount)
 {
@@ -128,6 +147,16 @@ double rawToManifoldPressure(uint8_t raw, uint8_t advancedFlags)
     return 101 - rawToPressure(raw);
 }
 
+double rawToManifoldPressure(uint8_t raw)
+{
+    return rawToManifoldPressure(raw, currentSettings().m_advancedSetup.m_advancedFlags);
+}
+
+double manifoldPressureToRaw(double kPa)
+{
+    return manifoldPressureToRaw(kPa, currentSettings().m_advancedSetup.m_advancedFlags);
+}
+
 double manifoldPressureToRaw(double kPa, uint8_t advancedFlags)
 {
     double raw;
@@ -140,6 +169,26 @@ double manifoldPressureToRaw(double kPa, uint8_t advancedFlags)
     if (!(raw > 0)) // also NaN
         return 0.0;
     return raw < 250 ? raw : 250.0;
+}
+
+double sensorCurve(uint8_t raw)
+{
+    return temperatureCurve(raw, currentSettings().m_sensorsSetup.m_temprEngineSensor);
+}
+
+double sensorCurve2(uint8_t raw)
+{
+    return temperatureCurve(raw, currentSettings().m_sensorsSetup.m_temprLPGSensor);
+}
+
+int curveIndex(double tempr)
+{
+    return temperatureCurveIndex(tempr, currentSettings().m_sensorsSetup.m_temprEngineSensor);
+}
+
+int curveIndex2(double tempr)
+{
+    return temperatureCurveIndex(tempr, currentSettings().m_sensorsSetup.m_temprLPGSensor);
 }
 
 double temperatureCurve(uint8_t raw, unsigned sensorType)

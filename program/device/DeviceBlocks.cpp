@@ -103,34 +103,26 @@ bool decodeBlock12(const uint8_t* payload, size_t size, CSettingsRecord& record)
 
 std::vector<uint8_t> encodeBlock3(const CSettingsRecord& record)
 {
-    PayloadWriter out(kBlock3Size);
-    out.copy(0, record.m_devInfo.m_lockData);
-    return out.take();
+    return encodeBytes(record.m_devInfo.m_lockData, kBlock3Size);
 }
 
 bool decodeBlock3(const uint8_t* payload, size_t size, CSettingsRecord& record)
 {
-    if (!holds(payload, size, kBlock3Size))
-        return false;
-    PayloadReader(payload, size).copy(0, record.m_devInfo.m_lockData);
-    return true;
+    return decodeBytes(payload, size, kBlock3Size, record.m_devInfo.m_lockData);
 }
 
 std::vector<uint8_t> encodeBlock19(const CSettingsRecord& record)
 {
-    PayloadWriter out(block19Size(record.m_devInfo.m_version));
-    out.copy(0, record.m_devInfo.m_pcConnections); // the writer drops what does not fit
-    return out.take();
+    return encodeBytes(record.m_devInfo.m_pcConnections, block19Size(record.m_devInfo.m_version));
 }
 
 // A log of the wrong length for the firmware is refused; a short log leaves
 // the history slots it lacks empty.
 bool decodeBlock19(const uint8_t* payload, size_t size, CSettingsRecord& record)
 {
-    if (payload == nullptr || size != block19Size(record.m_devInfo.m_version))
+    if (size != block19Size(record.m_devInfo.m_version))
         return false;
-    PayloadReader(payload, size).copy(0, record.m_devInfo.m_pcConnections);
-    return true;
+    return decodeBytes(payload, size, size, record.m_devInfo.m_pcConnections);
 }
 
 std::vector<uint8_t> encodeBlock18(const COBDSetup& setup)

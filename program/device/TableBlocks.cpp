@@ -17,18 +17,26 @@ uint8_t levelMask(uint8_t fuelType)
     return fuelType == 1 ? 0xFF : 0x00;
 }
 
-void readSetupTimes(const PayloadReader& in, SetupTimesTable& table)
+// Blocks 7 and 9: 13 rows of 3 values, then one byte that only the writer fills.
+bool readSetupTimes(const uint8_t* payload, size_t size, SetupTimesTable& table)
 {
+    if (!holds(payload, size, kBlock7Size))
+        return false;
+    PayloadReader in(payload, size);
     for (size_t r = 0; r < table.size(); ++r)
         for (size_t c = 0; c < table[r].size(); ++c)
             table[r][c] = in.u8(3 * r + c) - kValueOffset;
+    return true;
 }
 
-void writeSetupTimes(const SetupTimesTable& table, PayloadWriter& out)
+std::vector<uint8_t> writeSetupTimes(const SetupTimesTable& table, uint8_t lastByte)
 {
+    PayloadWriter out(kBlock7Size);
     for (size_t r = 0; r < table.size(); ++r)
         for (size_t c = 0; c < table[r].size(); ++c)
             out.u8(3 * r + c, truncToward(table[r][c] + kValueOffset));
+    out.u8(kBlock7Size - 1, lastByte);
+    return out.take();
 }
 
 // Map rows are petrol times in 0.2 ms, or manifold pressures in bar when
@@ -84,49 +92,33 @@ bool decodeBlock30(const uint8_t* payload, size_t size, CSettingsRecord& record)
 
 std::vector<uint8_t> encodeBlock7(const CSettingsRecord& record)
 {
-    PayloadWriter out(kBlock7Size);
-    writeSetupTimes(record.m_setupTimes1, out);
-    return out.take();
+    return writeSetupTimes(record.m_setupTimes1, 0);
 }
 
 bool decodeBlock7(const uint8_t* payload, size_t size, CSettingsRecord& record)
 {
-    if (!holds(payload, size, kBlock7Size))
-        return false;
-    readSetupTimes(PayloadReader(payload, size), record.m_setupTimes1);
-    return true;
+    return readSetupTimes(payload, size, record.m_setupTimes1);
 }
 
 // Byte 39 of block 9 carries m_tableMask out; the controller's answer there is not used.
 std::vector<uint8_t> encodeBlock9(const CSettingsRecord& record)
 {
-    PayloadWriter out(kBlock9Size);
-    writeSetupTimes(record.m_setupTimes2, out);
-    out.u8(39, record.m_tableMask);
-    return out.take();
+    return writeSetupTimes(record.m_setupTimes2, record.m_tableMask);
 }
 
 bool decodeBlock9(const uint8_t* payload, size_t size, CSettingsRecord& record)
 {
-    if (!holds(payload, size, kBlock9Size))
-        return false;
-    readSetupTimes(PayloadReader(payload, size), record.m_setupTimes2);
-    return true;
+    return readSetupTimes(payload, size, record.m_setupTimes2);
 }
 
 std::vector<uint8_t> encodeBlock32(const CSettingsRecord& record)
 {
-    PayloadWriter out(kBlock32Size);
-    out.copy(0, record.m_keptBytes.m_block32);
-    return out.take();
+    return encodeBytes(record.m_keptBytes.m_block32, kBlock32Size);
 }
 
 bool decodeBlock32(const uint8_t* payload, size_t size, CSettingsRecord& record)
 {
-    if (!holds(payload, size, kBlock32Size))
-        return false;
-    PayloadReader(payload, size).copy(0, record.m_keptBytes.m_block32);
-    return true;
+    return decodeBytes(payload, size, kBlock32Size, record.m_keptBytes.m_block32);
 }
 
 std::vector<uint8_t> encodeBlock33(const CSettingsRecord& record)
@@ -174,8 +166,8 @@ bool decodeBlock34(const uint8_t* payload, size_t size, CSettingsRecord& record)
     CCorrMap& map = record.m_corrMap;
     const CAdvancedSetup& s = record.m_advancedSetup;
     for (size_t r = 0; r < map.m_rowAxis.size(); ++r)
-        map.m_rowAxis[r] = rowsArePressures(s) ? rawToManifoldPressure(in.u8(r), s.m_advancedFlags) / 100
-                                               : in.u8(r) / 5.0;
+        map.m_rowAxis[r] =
+            rowsArePressures(s) ? rawToManifoldPressure(in.u8(r), s.m_advancedFlags) / 100 : in.u8(r) / 5.0;
     for (size_t c = 0; c < map.m_colAxis.size(); ++c)
         map.m_colAxis[c] = in.u8(kColAxisOffset + c) * 100.0;
     return true;

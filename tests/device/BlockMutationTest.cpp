@@ -18,7 +18,8 @@ public:
         SYSTEM_INFO info;
         GetSystemInfo(&info);
         m_page = info.dwPageSize;
-        m_base = static_cast<uint8_t*>(VirtualAlloc(nullptr, 2 * m_page, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+        m_base = static_cast<uint8_t*>(
+            VirtualAlloc(nullptr, 2 * m_page, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
         DWORD old;
         VirtualProtect(m_base + m_page, m_page, PAGE_NOACCESS, &old);
     }
@@ -71,14 +72,22 @@ std::vector<uint8_t> noEncode(const CSettingsRecord&)
 }
 
 const Block kBlocks[] = {
-    {decodeBlock31, encodeBlock31, kBlock31Size},     {decodeBlock4, encodeBlock4, kBlock4Size},
-    {decodeBlock26, encodeBlock26, kBlock26Size},     {decodeBlock35, encodeBlock35, kBlock35Size},
-    {decodeBlock15, encodeBlock15, kBlock15Size},     {decodeBlock30, encodeBlock30, kBlock30Size},
-    {decodeBlock7, encodeBlock7, kBlock7Size},        {decodeBlock9, encodeBlock9, kBlock9Size},
-    {decodeBlock32, encodeBlock32, kBlock32Size},     {decodeBlock33, encodeBlock33, kBlock33Size},
-    {decodeBlock34, encodeBlock34, kBlock34ReadSize}, {decodeBlock8, noEncode, kBlock8Size},
-    {decodeBlock12, noEncode, kBlock12Size},          {decodeBlock3, encodeBlock3, kBlock3Size},
-    {decodeObd, encodeObd, kBlock18Size},             {decodeObdAdv, encodeObdAdv, kBlock27Size},
+    {decodeBlock31, encodeBlock31, kBlock31Size},
+    {decodeBlock4, encodeBlock4, kBlock4Size},
+    {decodeBlock26, encodeBlock26, kBlock26Size},
+    {decodeBlock35, encodeBlock35, kBlock35Size},
+    {decodeBlock15, encodeBlock15, kBlock15Size},
+    {decodeBlock30, encodeBlock30, kBlock30Size},
+    {decodeBlock7, encodeBlock7, kBlock7Size},
+    {decodeBlock9, encodeBlock9, kBlock9Size},
+    {decodeBlock32, encodeBlock32, kBlock32Size},
+    {decodeBlock33, encodeBlock33, kBlock33Size},
+    {decodeBlock34, encodeBlock34, kBlock34ReadSize},
+    {decodeBlock8, noEncode, kBlock8Size},
+    {decodeBlock12, noEncode, kBlock12Size},
+    {decodeBlock3, encodeBlock3, kBlock3Size},
+    {decodeObd, encodeObd, kBlock18Size},
+    {decodeObdAdv, encodeObdAdv, kBlock27Size},
 };
 
 } // namespace
@@ -98,8 +107,9 @@ TEST(BlockMutation, DecodersTakeAnyPayloadSafely)
         std::vector<uint8_t> before = recordImage(live);
         bool taken = block.decode(guard.place(payload), payload.size(), live);
         ASSERT_EQ(taken, payload.size() >= block.needed) << round;
-        if (!taken)
+        if (!taken) {
             ASSERT_EQ(recordImage(live), before) << round;
+        }
     }
 }
 
@@ -116,9 +126,10 @@ TEST(BlockMutation, PcLogOnlyOfTheFirmwaresLength)
         std::vector<uint8_t> before = recordImage(live);
         bool taken = decodeBlock19(guard.place(payload), payload.size(), live);
         ASSERT_EQ(taken, payload.size() == block19Size(live.m_devInfo.m_version));
-        if (taken)
+        if (taken) {
             ASSERT_EQ(encodeBlock19(live), payload);
-        else
+        } else {
             ASSERT_EQ(recordImage(live), before);
+        }
     }
 }

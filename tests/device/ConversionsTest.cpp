@@ -1,3 +1,4 @@
+#include <CLPGDevice.h>
 #include <Conversions.h>
 
 #include <gtest/gtest.h>
@@ -39,13 +40,13 @@ TEST(Conversions, ManifoldPressureBySensorFlags)
 
 TEST(Conversions, TemperatureCurvesKeepTheMeasuredRowsAndFallSteadily)
 {
-    const int measured[][5] = {{0, 209, 203, 203, 255}, {128, 37, 27, 19, 3}, {240, -19, -25, -30, -39},
-                               {255, -36, -40, -41, -47}};
+    const int measured[][5] = {
+        {0, 209, 203, 203, 255}, {128, 37, 27, 19, 3}, {240, -19, -25, -30, -39}, {255, -36, -40, -41, -47}};
     for (const auto& row : measured)
         for (unsigned t = 0; t < 4; ++t)
             EXPECT_EQ(temperatureCurve(uint8_t(row[0]), t), row[t + 1]);
-    EXPECT_EQ(temperatureCurve(8, 0), 174);   // halfway between 209 and 138, rounded up
-    EXPECT_EQ(temperatureCurve(152, 3), -5);  // halfway between -2 and -7, away from zero
+    EXPECT_EQ(temperatureCurve(8, 0), 174);  // halfway between 209 and 138, rounded up
+    EXPECT_EQ(temperatureCurve(152, 3), -5); // halfway between -2 and -7, away from zero
     for (unsigned t = 0; t < 4; ++t)
         for (int raw = 1; raw < 256; ++raw)
             EXPECT_LE(temperatureCurve(uint8_t(raw), t), temperatureCurve(uint8_t(raw - 1), t));
@@ -108,4 +109,33 @@ TEST(Conversions, PerThousandRounded)
     EXPECT_EQ(perThousandRounded(1, 2000), 1); // 0.5 away from zero
     EXPECT_EQ(perThousandRounded(-1, 2000), -1);
     EXPECT_EQ(perThousandRounded(5, 0), 0); // no infinity for a bar position
+}
+
+TEST(Conversions, CurrentControllerChoosesCurvesAndFormulas)
+{
+    ASSERT_EQ(g_pDevice, nullptr);
+    // Without a controller the record's defaults hold: curves of type 2, bit 7 sensor.
+    EXPECT_EQ(sensorCurve(0), 203);
+    EXPECT_EQ(curveIndex2(35), 84);
+    EXPECT_EQ(getCylinderCount(), 4);
+    const uint8_t a[8] = {0x01}, b[8] = {0x21};
+    EXPECT_TRUE(equalByCylinders(a, b));
+    EXPECT_NEAR(rawToManifoldPressure(100), rawToManifoldPressure(100, 0x80), 1e-12);
+    {
+        CLPGDevice device;
+        CSettingsRecord& s = device.m_settings;
+        s.m_sensorsSetup.m_temprEngineSensor = 3;
+        s.m_sensorsSetup.m_temprLPGSensor = 0;
+        s.m_advancedSetup.m_advancedFlags = 0x10;
+        s.m_devInfo.m_injCount = 6;
+        EXPECT_EQ(sensorCurve(0), 255);
+        EXPECT_EQ(sensorCurve2(0), 209);
+        EXPECT_EQ(curveIndex(255), 0);
+        EXPECT_EQ(curveIndex2(138), 16);
+        EXPECT_EQ(getCylinderCount(), 6);
+        EXPECT_FALSE(equalByCylinders(a, b)); // mask 0x3F for six cylinders
+        EXPECT_NEAR(rawToManifoldPressure(100), (100 / 255.0 + 0.00842) / 0.002421, 1e-12);
+        EXPECT_NEAR(manifoldPressureToRaw(rawToManifoldPressure(100)), 100, 1e-9);
+    }
+    EXPECT_EQ(g_pDevice, nullptr);
 }

@@ -49,12 +49,15 @@ CBaseSettings sampleBase()
 void expectSameBase(const CBaseSettings& a, const CBaseSettings& b)
 {
     const double CBaseSettings::*fields[] = {
-        &CBaseSettings::m_switchRPM,     &CBaseSettings::m_switchMinGasTime,  &CBaseSettings::m_switchPressure,
-        &CBaseSettings::m_switchTempr,   &CBaseSettings::m_switchDelay,       &CBaseSettings::m_maxRPMHigh,
-        &CBaseSettings::m_maxRPMLow,     &CBaseSettings::m_pressureRef,       &CBaseSettings::m_pressureGain,
-        &CBaseSettings::m_pressAverageCount, &CBaseSettings::m_temprRef,      &CBaseSettings::m_temprGain,
-        &CBaseSettings::m_temprBottom,   &CBaseSettings::m_temprUpper,        &CBaseSettings::m_emulatorDelay,
-        &CBaseSettings::m_rpmSignalLevel, &CBaseSettings::m_minVCC,           &CBaseSettings::m_extraValue};
+        &CBaseSettings::m_switchRPM,      &CBaseSettings::m_switchMinGasTime,
+        &CBaseSettings::m_switchPressure, &CBaseSettings::m_switchTempr,
+        &CBaseSettings::m_switchDelay,    &CBaseSettings::m_maxRPMHigh,
+        &CBaseSettings::m_maxRPMLow,      &CBaseSettings::m_pressureRef,
+        &CBaseSettings::m_pressureGain,   &CBaseSettings::m_pressAverageCount,
+        &CBaseSettings::m_temprRef,       &CBaseSettings::m_temprGain,
+        &CBaseSettings::m_temprBottom,    &CBaseSettings::m_temprUpper,
+        &CBaseSettings::m_emulatorDelay,  &CBaseSettings::m_rpmSignalLevel,
+        &CBaseSettings::m_minVCC,         &CBaseSettings::m_extraValue};
     for (auto f : fields)
         EXPECT_NEAR(a.*f, b.*f, 1e-9);
     EXPECT_EQ(a.m_sparkDivider, b.m_sparkDivider);
@@ -66,8 +69,9 @@ void expectSameBase(const CBaseSettings& a, const CBaseSettings& b)
 TEST(SettingsBlocks, BaseSettingsBytesOfTheDefaults)
 {
     CSettingsRecord r; // sensor curves of type 2
-    const Bytes expected = {0xA0, 0x0F, 0x00, 0x00, 0x01, 0x47, 0x54, 0x0A, 0x58, 0x02, 0xAE, 0x02, 0x80, 0x85,
-                            0x0A, 0x04, 0xB5, 0x03, 0xB5, 0x18, 0x28, 0x32, 0x55, 0x50, 0x00, 0x00, 0x00, 0x00};
+    const Bytes expected = {0xA0, 0x0F, 0x00, 0x00, 0x01, 0x47, 0x54, 0x0A, 0x58, 0x02,
+                            0xAE, 0x02, 0x80, 0x85, 0x0A, 0x04, 0xB5, 0x03, 0xB5, 0x18,
+                            0x28, 0x32, 0x55, 0x50, 0x00, 0x00, 0x00, 0x00};
     EXPECT_EQ(encodeBlock31(r), expected);
 }
 
@@ -93,7 +97,7 @@ TEST(SettingsBlocks, BaseSettingsReadRules)
     Bytes wire = encodeBlock31(r);
     wire[0] = 0xC0; // 4800
     wire[1] = 0x12;
-    wire[7] = 7;    // halved as an integer
+    wire[7] = 7; // halved as an integer
     decodeInto(decodeBlock31, wire, r);
     EXPECT_EQ(r.m_base.m_switchRPM, 1000);
     EXPECT_EQ(r.m_base.m_switchDelay, 3);
@@ -413,8 +417,8 @@ TEST(SettingsBlocks, PeriodZeroMeansRpmZeroBothWays)
 TEST(SettingsBlocks, ValuesOutOfRangeAreClampedToTheField)
 {
     CSettingsRecord r;
-    r.m_base.m_switchRPM = 10;        // period above 65535
-    r.m_base.m_maxRPMHigh = -500;     // no such RPM: word 0
+    r.m_base.m_switchRPM = 10;    // period above 65535
+    r.m_base.m_maxRPMHigh = -500; // no such RPM: word 0
     r.m_base.m_maxRPMLow = kNaN;
     r.m_base.m_switchDelay = 1e9;
     r.m_base.m_pressureGain = -kInf;
@@ -434,7 +438,8 @@ TEST(SettingsBlocks, ValuesOutOfRangeAreClampedToTheField)
     EXPECT_EQ(base[14], 0x80); // -128
     EXPECT_EQ(base[22], 0);
     Bytes corr = encodeBlock15(r);
-    EXPECT_EQ(corr, (Bytes{0xFF, 0x7F, 0x00, 0x80, 0xFF, 0x7F, 0x00, 0x80, 0, 0, 0xFF, 0x7F, 0x00, 0x80, 0, 0}));
+    EXPECT_EQ(corr,
+              (Bytes{0xFF, 0x7F, 0x00, 0x80, 0xFF, 0x7F, 0x00, 0x80, 0, 0, 0xFF, 0x7F, 0x00, 0x80, 0, 0}));
     Bytes times = encodeBlock7(r);
     EXPECT_EQ(Bytes(times.begin(), times.begin() + 3), (Bytes{0, 255, 0}));
     EXPECT_EQ(encodeBlock33(r), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0}));
@@ -471,11 +476,12 @@ TEST(SettingsBlocks, ShortPayloadsChangeNothing)
     {
         Decode decode;
         size_t size;
-    } blocks[] = {{decodeBlock31, kBlock31Size}, {decodeBlock4, kBlock4Size},   {decodeBlock26, kBlock26Size},
-                  {decodeBlock35, kBlock35Size}, {decodeBlock15, kBlock15Size}, {decodeBlock30, kBlock30Size},
-                  {decodeBlock7, kBlock7Size},   {decodeBlock9, kBlock9Size},   {decodeBlock32, kBlock32Size},
-                  {decodeBlock33, kBlock33Size}, {decodeBlock34, kBlock34ReadSize}, {decodeBlock8, kBlock8Size},
-                  {decodeBlock12, kBlock12Size}, {decodeBlock3, kBlock3Size},   {decodeBlock19, 44}};
+    } blocks[] = {
+        {decodeBlock31, kBlock31Size}, {decodeBlock4, kBlock4Size},       {decodeBlock26, kBlock26Size},
+        {decodeBlock35, kBlock35Size}, {decodeBlock15, kBlock15Size},     {decodeBlock30, kBlock30Size},
+        {decodeBlock7, kBlock7Size},   {decodeBlock9, kBlock9Size},       {decodeBlock32, kBlock32Size},
+        {decodeBlock33, kBlock33Size}, {decodeBlock34, kBlock34ReadSize}, {decodeBlock8, kBlock8Size},
+        {decodeBlock12, kBlock12Size}, {decodeBlock3, kBlock3Size},       {decodeBlock19, 44}};
     const Bytes image = recordImage(CSettingsRecord());
     const Bytes ones(100, 0x01);
     for (const auto& b : blocks) {
