@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CLPGDeviceErr.h"
 #include "CMutexGuard.h"
 #include "CSettingsRecord.h"
 #include "frame.h"
@@ -11,7 +12,7 @@
 
 // The connected controller: its port, the mutex around every frame exchange
 // and the state of the connection. One per run, published in g_pDevice.
-class CLPGDevice
+class CLPGDevice : public CLPGDeviceErr
 {
 public:
     CLPGDevice();

@@ -1,0 +1,5 @@
+#include "CLPGDeviceErr.h"
+
+CLPGDeviceErr::CLPGDeviceErr() = default;
+
+CLPGDeviceErr::~CLPGDeviceErr() = default;

@@ -1,0 +1,5 @@
+#include "CObdDiagnostic.h"
+
+CObdDiagnostic::CObdDiagnostic() = default;
+
+CObdDiagnostic::~CObdDiagnostic() = default;
