@@ -102,6 +102,7 @@ TEST_F(Line, RoundTrip)
     ASSERT_EQ(14u, request.size());
     EXPECT_EQ(0xAA, request[0]);
     EXPECT_EQ(8, request[2]);
+    EXPECT_TRUE(device.m_port.present(pair.programPort()));
 
     unsigned char status = 2;
     const unsigned char sample[6] = {36, 0, 0, 0, 0, 0};

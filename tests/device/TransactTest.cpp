@@ -1,5 +1,6 @@
 #include "CLPGDevice.h"
 #include "ScriptedTransport.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -249,4 +250,25 @@ TEST(Transact, ThreadsNeverInterleaveFrames)
     b.join();
     EXPECT_EQ(rounds, answered[0]);
     EXPECT_EQ(rounds, answered[1]);
+}
+
+TEST(Transact, FrameTraceWritesBothDirections)
+{
+    kwtest::TempDir dir;
+    const std::wstring trace = dir.file(L"frames.txt");
+    SetEnvironmentVariableW(L"KESTRELWAVE_FRAME_TRACE", trace.c_str());
+    {
+        ScriptedDevice d;
+        Bytes late = {0x00};
+        const Bytes frame = replyFrame(2, 0x0101, {4, 0});
+        late.insert(late.end(), frame.begin(), frame.end());
+        d.line.reply(late);
+        unsigned char length, cmd = 2;
+        srand(kwtest::seedForNonce(0x0100));
+        d.transact({4, 0}, length, cmd);
+    }
+    SetEnvironmentVariableW(L"KESTRELWAVE_FRAME_TRACE", nullptr);
+    const std::string text = kwtest::readFileBytes(trace);
+    EXPECT_NE(std::string::npos, text.find(" -> AA 55 04 02 01 00 04 00 00 0C\r\n")) << text;
+    EXPECT_NE(std::string::npos, text.find(" <- 00 AA 55 04 02 01 01 08 00 00 0D\r\n")) << text;
 }
