@@ -33,6 +33,13 @@ void CSerialPort::throwWithLineErrors(const wchar_t* call, DWORD error, int line
     throwPortError(text.str(), kCallFailed, line);
 }
 
+void CSerialPort::throwCallError(const wchar_t* call, DWORD error, int line)
+{
+    std::wostringstream text;
+    text << L"CSerialPort::" << call << L"() - GetLastError()=" << error;
+    throwPortError(text.str(), kCallFailed, line);
+}
+
 void CSerialPort::open(unsigned n)
 {
     const DWORD error = m_transport->open(n);
@@ -84,11 +91,8 @@ unsigned CSerialPort::read(void* buffer, unsigned count)
 {
     DWORD got = 0;
     const DWORD error = m_transport->read(buffer, count, &got);
-    if (error) {
-        std::wostringstream text;
-        text << L"CSerialPort::read() - GetLastError()=" << error;
-        throwPortError(text.str(), kCallFailed, 166);
-    }
+    if (error)
+        throwCallError(L"read", error, 166);
     return got;
 }
 
@@ -96,11 +100,8 @@ unsigned CSerialPort::write(const void* buffer, unsigned count)
 {
     DWORD written = 0;
     const DWORD error = m_transport->write(buffer, count, &written);
-    if (error) {
-        std::wostringstream text;
-        text << L"CSerialPort::write() - GetLastError()=" << error;
-        throwPortError(text.str(), kCallFailed, 182);
-    }
+    if (error)
+        throwCallError(L"write", error, 182);
     return written;
 }
 

@@ -38,6 +38,7 @@ public:
     unsigned portNr() const { return m_portNr; }
 
 private:
+    void throwCallError(const wchar_t* call, DWORD error, int line);
     void throwWithLineErrors(const wchar_t* call, DWORD error, int line);
     void throwPortError(const std::wstring& text, unsigned code, int line);
 
