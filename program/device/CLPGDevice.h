@@ -9,6 +9,11 @@
 #include <CSendrelMutex.h>
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class CDiag;
 
 // The connected controller: its port, the mutex around every frame exchange
 // and the state of the connection. One per run, published in g_pDevice.
@@ -33,6 +38,118 @@ public:
     unsigned char transactChecked(unsigned char* buffer, unsigned char& length, unsigned char& cmd,
                                   size_t bufferSize = kTransactBufferSize);
 
+    // Connection. connect seeds the nonces and searches every present port,
+    // the remembered one first; tryPort opens one and reads everything.
+    void connect();
+    void discover();
+    bool tryPort(unsigned n);
+    // Under the device mutex: the same port again, after a port error.
+    bool reopenPort();
+    bool readAllSettings();
+    bool identify();
+    bool readDeviceInfo();
+    // Any of the 8 password bytes set.
+    bool isLocked() const;
+
+    // Settings blocks of the record; each write that is acknowledged marks
+    // the settings as written. Reads leave the record as it was on failure.
+    bool readBlock31();
+    bool writeBlock31();
+    bool readBlock4();
+    bool writeBlock4();
+    bool readBlock26();
+    bool writeBlock26();
+    bool readBlock35();
+    bool writeBlock35();
+    bool readBlock15();
+    bool writeBlock15();
+    bool readTable7();
+    bool writeTable7();
+    bool readTable9();
+    bool writeTable9();
+    bool readBlock30();
+    bool writeBlock30();
+    bool readBlock32();
+    bool writeBlock32();
+    bool readBlock33();
+    bool writeBlock33();
+    bool readBlock34();
+    bool writeBlock34();
+    bool readBlock3();
+    bool writeBlock3();
+    bool readBlock19();
+    bool writeBlock19();
+    bool readBlock12();
+    // Block 18 from and to m_settings.m_obdSetup is the caller's choice:
+    // the read fills `setup`, the write sends the record's.
+    bool readBlock18(COBDSetup& setup);
+    bool writeBlock18();
+    bool readBlock27(COBDAdvSetup& setup);
+    bool writeBlock27(const COBDAdvSetup& setup);
+
+    // Reads whose data goes to the caller (buffers of the sizes below).
+    bool readErrorCodes(unsigned char* codes);
+    bool readBlock36(unsigned char* data);
+    bool readBlock37(unsigned char* data);
+    bool readTable28(unsigned char* table);
+    bool readTable29(unsigned char* table);
+    bool readBlock21(unsigned char* data);
+    // The OBD correction of each bank, in percent.
+    bool request39(double& bank1, double& bank2);
+    // A rectangle of map cells changed as the 6 bytes say.
+    bool writeBlock13(const unsigned char* record);
+
+    bool switchToGas();
+    bool switchToPetrol();
+    bool returnToGas();
+    // Petrol first, then the restart.
+    bool reset();
+    bool sendAction19();
+    bool sendAction20();
+    bool sendAction23(unsigned char cylinders);
+    bool sendAction24(unsigned char injectors);
+    bool sendAction28();
+    bool sendAction29();
+    // Petrol, then live samples until the controller reports petrol.
+    bool switchToPetrolAndWait();
+    // Every settings block, the map and a reset; failures are shown.
+    void writeAllSettings();
+
+    // 0: sample read; 1: another reply; 2: no valid reply.
+    unsigned char readDiagSample(CDiag& sample);
+    // One relayed OBD request (kObdRequestSize bytes); the reply payload
+    // goes to `reply` (`replySize` bytes): a group count, then 12-byte
+    // groups. The count never claims more groups than were copied.
+    bool sendObdRequest(const unsigned char* request, unsigned char* reply, size_t replySize);
+
+    // Controller memory in 32-byte chunks.
+    bool readMemoryChunk(unsigned address, unsigned char* data);
+    bool writeMemoryChunk(unsigned address, const unsigned char* data);
+    // `data` holds `length` rounded up to whole chunks.
+    bool readMemory(unsigned char* data, unsigned address, unsigned length);
+    bool writeMemory(const unsigned char* data, unsigned address, unsigned length);
+    // The RPM correction map in memory, guarded by its sum.
+    bool readCorrectionMap();
+    bool writeCorrectionMap();
+
+    // Bootloader. `reply` is the bootloader's code (65535 when none came).
+    bool enterBootloader(unsigned char code, unsigned short& reply);
+    // 8 characters.
+    bool sendBootCode(const char* code);
+    bool bootCommand96();
+    bool bootCommand10();
+    bool eraseFlashBlock(uint32_t address);
+    // 64 instructions of 3 bytes.
+    bool programData(uint32_t address, const unsigned char* data);
+    // `image` holds 4 bytes per instruction, 2 address units each, from
+    // address 0 up to `end`.
+    bool programFlash(uint32_t start, uint32_t end, uint32_t eraseInterval, const unsigned char* image,
+                      uint16_t count);
+
+    // Filled by the shell: the firmware update of a controller found
+    // waiting in its bootloader. Its result is identify's.
+    std::function<bool()> m_recoveryUpdate;
+
     // The live image of the controller's settings.
     CSettingsRecord m_settings;
     // The live-data store comes here.
@@ -44,8 +161,35 @@ public:
     bool m_hiddenFeatures = false;
     // Held for every frame exchange and while the port is reopened.
     CSendrelMutex m_mutex;
+
+private:
+    // "NO CONNECTION" for a controller of unknown hardware is said once a run.
+    bool m_noConnectionShown = false;
 };
+
+// Buffer sizes of the reads that return their data.
+const size_t kErrorCodesSize = 4;
+const size_t kBlock36DataSize = 50;
+const size_t kBlock37DataSize = 20;
+const size_t kPointTableSize = 188;
+const size_t kBlock21DataSize = 16;
+const size_t kBlock13Size = 6;
+const size_t kObdRequestSize = 20;
+const size_t kMemoryChunkSize = 32;
+const size_t kProgramDataSize = 192;
 
 // The one controller object of the run; pages, the reading thread and the
 // unit conversions reach it through this.
 extern CLPGDevice* g_pDevice;
+
+// This PC's code: the volume serial number of the Windows drive; the bytes
+// form is most significant first.
+bool getPcCode(unsigned long& serial);
+bool getPcCodeBytes(unsigned char* bytes);
+// Dates as day counts from 1 April 2004.
+std::wstring formatProdDate(unsigned days);
+long parseDate(const std::wstring& text);
+// Folders of the user's files, created when missing, ending in "\".
+std::wstring getMyDocumentsPath();
+std::wstring getDiagFolder();
+std::wstring getSettingsFolder();
