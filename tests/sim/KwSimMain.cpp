@@ -1,0 +1,159 @@
+// kwsim: the simulated controller on a COM port, for end-to-end tests.
+// Serves until it is ended; see kwSimUsage() for the options.
+
+#include "SimOptions.h"
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <thread>
+
+namespace {
+
+int64_t nowUs()
+{
+    static const auto start = std::chrono::steady_clock::now();
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+HANDLE openPort(unsigned port)
+{
+    const std::wstring name = L"\\\\.\\COM" + std::to_wstring(port);
+    HANDLE h = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return h;
+    DCB dcb{};
+    dcb.DCBlength = sizeof dcb;
+    GetCommState(h, &dcb);
+    dcb.BaudRate = 38400;
+    dcb.ByteSize = 8;
+    dcb.Parity = NOPARITY;
+    dcb.StopBits = ONESTOPBIT;
+    dcb.fBinary = TRUE;
+    SetCommState(h, &dcb);
+    // Return what has come as soon as anything has, else after 20 ms.
+    COMMTIMEOUTS timeouts{MAXDWORD, MAXDWORD, 20, 0, 1000};
+    SetCommTimeouts(h, &timeouts);
+    return h;
+}
+
+// One line per request; shared so a test can read it while we run.
+class RequestLog
+{
+public:
+    explicit RequestLog(const std::wstring& path)
+    {
+        if (!path.empty())
+            m_file = CreateFileW(path.c_str(), GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
+    ~RequestLog()
+    {
+        if (m_file != INVALID_HANDLE_VALUE)
+            CloseHandle(m_file);
+    }
+    bool failed(const std::wstring& path) const { return !path.empty() && m_file == INVALID_HANDLE_VALUE; }
+    void add(const kwsim::SimRequest& request)
+    {
+        const std::string line = request.toLogLine() + "\n";
+        DWORD n = 0;
+        if (m_file != INVALID_HANDLE_VALUE)
+            WriteFile(m_file, line.data(), static_cast<DWORD>(line.size()), &n, nullptr);
+    }
+
+private:
+    HANDLE m_file = INVALID_HANDLE_VALUE;
+};
+
+void writeAll(HANDLE port, const uint8_t* data, size_t size)
+{
+    DWORD n = 0;
+    // A pty may leave the count at 0: one call per piece, no retry on the count.
+    WriteFile(port, data, static_cast<DWORD>(size), &n, nullptr);
+}
+
+void sendReply(HANDLE port, const std::vector<uint8_t>& reply, const kwsim::KwSimOptions& options)
+{
+    if (reply.empty())
+        return;
+    if (options.replyDelayMs)
+        Sleep(options.replyDelayMs);
+    if (!options.paced) {
+        writeAll(port, reply.data(), reply.size());
+        return;
+    }
+    // 10 bits a byte at 38400 baud, in small pieces.
+    constexpr size_t kPiece = 8;
+    const int64_t start = nowUs();
+    for (size_t at = 0; at < reply.size(); at += kPiece) {
+        const size_t n = std::min(kPiece, reply.size() - at);
+        const int64_t due = start + static_cast<int64_t>((at + n) * 10 * 1000000 / 38400);
+        std::this_thread::sleep_until(std::chrono::steady_clock::now() +
+                                      std::chrono::microseconds(due - nowUs()));
+        writeAll(port, reply.data() + at, n);
+    }
+}
+
+bool markReady(const std::wstring& path)
+{
+    if (path.empty())
+        return true;
+    HANDLE h =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(h);
+    return true;
+}
+
+int serve(HANDLE port, kwsim::SimController& sim, const kwsim::KwSimOptions& options)
+{
+    uint8_t buffer[512];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(port, buffer, sizeof buffer, &got, nullptr)) {
+            std::fwprintf(stderr, L"kwsim: reading COM%u failed (%lu)\n", options.port, GetLastError());
+            return 1;
+        }
+        if (got)
+            sendReply(port, sim.receive(buffer, got, nowUs()), options);
+    }
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    kwsim::KwSimOptions options;
+    std::wstring error;
+    if (!kwsim::parseKwSimOptions(std::vector<std::wstring>(argv + 1, argv + argc), options, error)) {
+        std::fwprintf(stderr, L"kwsim: %ls\n%ls", error.c_str(), kwsim::kwSimUsage().c_str());
+        return 2;
+    }
+    RequestLog log(options.logFile);
+    if (log.failed(options.logFile)) {
+        std::fwprintf(stderr, L"kwsim: cannot write %ls\n", options.logFile.c_str());
+        return 1;
+    }
+    kwsim::SimController sim(options.config);
+    sim.setRequestListener([&log](const kwsim::SimRequest& r) { log.add(r); });
+    HANDLE port = openPort(options.port);
+    if (port == INVALID_HANDLE_VALUE) {
+        std::fwprintf(stderr, L"kwsim: cannot open COM%u (%lu)\n", options.port, GetLastError());
+        return 1;
+    }
+    if (!markReady(options.readyFile)) {
+        std::fwprintf(stderr, L"kwsim: cannot create %ls\n", options.readyFile.c_str());
+        CloseHandle(port);
+        return 1;
+    }
+    std::wprintf(L"kwsim: serving COM%u\n", options.port);
+    std::fflush(stdout);
+    const int code = serve(port, sim, options);
+    CloseHandle(port);
+    return code;
+}

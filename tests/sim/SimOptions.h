@@ -1,0 +1,29 @@
+#pragma once
+
+#include "SimController.h"
+
+#include <string>
+#include <vector>
+
+namespace kwsim {
+
+// kwsim.exe's command line: the COM port it serves, its files and line
+// timing, and everything of SimConfig.
+struct KwSimOptions
+{
+    unsigned port = 0;
+    std::wstring logFile;   // one line per request (SimRequest::toLogLine)
+    std::wstring readyFile; // created once the port is open
+    bool paced = false;     // replies leave at 38400 baud
+    unsigned replyDelayMs = 0;
+    SimConfig config;
+};
+
+// False with a message in `error` for an unknown option or a bad value.
+bool parseKwSimOptions(const std::vector<std::wstring>& args, KwSimOptions& out, std::wstring& error);
+std::wstring kwSimUsage();
+
+// "P0301" -> 0x0301: letter P, C, B or U, then four hexadecimal digits.
+bool parseTroubleCode(const std::wstring& text, uint16_t& code);
+
+} // namespace kwsim
