@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -76,25 +77,39 @@ void writeAll(HANDLE port, const uint8_t* data, size_t size)
     WriteFile(port, data, static_cast<DWORD>(size), &n, nullptr);
 }
 
+// 10 bits a byte at 38400 baud, in small pieces.
+void sendPaced(HANDLE port, const uint8_t* data, size_t size)
+{
+    constexpr size_t kPiece = 8;
+    const int64_t start = nowUs();
+    for (size_t at = 0; at < size; at += kPiece) {
+        const size_t n = std::min(kPiece, size - at);
+        const int64_t due = start + static_cast<int64_t>((at + n) * 10 * 1000000 / 38400);
+        std::this_thread::sleep_until(std::chrono::steady_clock::now() +
+                                      std::chrono::microseconds(due - nowUs()));
+        writeAll(port, data + at, n);
+    }
+}
+
+void sendPart(HANDLE port, const uint8_t* data, size_t size, bool paced)
+{
+    if (paced)
+        sendPaced(port, data, size);
+    else if (size)
+        writeAll(port, data, size);
+}
+
 void sendReply(HANDLE port, const std::vector<uint8_t>& reply, const kwsim::KwSimOptions& options)
 {
     if (reply.empty())
         return;
     if (options.replyDelayMs)
         Sleep(options.replyDelayMs);
-    if (!options.paced) {
-        writeAll(port, reply.data(), reply.size());
-        return;
-    }
-    // 10 bits a byte at 38400 baud, in small pieces.
-    constexpr size_t kPiece = 8;
-    const int64_t start = nowUs();
-    for (size_t at = 0; at < reply.size(); at += kPiece) {
-        const size_t n = std::min(kPiece, reply.size() - at);
-        const int64_t due = start + static_cast<int64_t>((at + n) * 10 * 1000000 / 38400);
-        std::this_thread::sleep_until(std::chrono::steady_clock::now() +
-                                      std::chrono::microseconds(due - nowUs()));
-        writeAll(port, reply.data() + at, n);
+    const size_t split = options.splitAt ? std::min<size_t>(options.splitAt, reply.size()) : reply.size();
+    sendPart(port, reply.data(), split, options.paced);
+    if (split < reply.size()) {
+        Sleep(options.splitPauseMs);
+        sendPart(port, reply.data() + split, reply.size() - split, options.paced);
     }
 }
 

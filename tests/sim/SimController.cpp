@@ -123,8 +123,7 @@ std::vector<uint8_t> SimController::receive(const uint8_t* data, size_t size, in
         const SimReply reply = dispatch(frame);
         if (fate == SimFaultInjector::Fate::Lost)
             continue;
-        const std::vector<uint8_t> wire =
-            m_state.faults.spoil(encodeFrame({reply.cmd, nextNonce(), reply.payload}));
+        const std::vector<uint8_t> wire = replyWire(reply);
         out.insert(out.end(), wire.begin(), wire.end());
     }
     return out;
@@ -150,6 +149,16 @@ void SimController::setRequestListener(std::function<void(const SimRequest&)> li
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_listener = std::move(listener);
+}
+
+std::vector<uint8_t> SimController::replyWire(const SimReply& reply)
+{
+    std::deque<std::vector<uint8_t>>& script = m_state.scriptedReplies;
+    if (script.empty())
+        return m_state.faults.spoil(encodeFrame({reply.cmd, nextNonce(), reply.payload}));
+    std::vector<uint8_t> wire = std::move(script.front());
+    script.pop_front();
+    return wire;
 }
 
 uint16_t SimController::nextNonce()

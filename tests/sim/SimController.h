@@ -15,7 +15,8 @@
 // SimState holds the settings blocks (SimBlocks), the memory with the
 // correction map (SimMemory), the live engine (SimLiveEngine), the OBD
 // relay with its ECUs (SimObdRelay), the bootloader (SimBootloader), the
-// fault injector (SimFaultInjector) and the request log.
+// fault injector (SimFaultInjector), the request log and replies scripted
+// byte for byte.
 
 #include "SimBlocks.h"
 #include "SimBootloader.h"
@@ -26,6 +27,7 @@
 #include "SimObd.h"
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -80,6 +82,9 @@ struct SimState
     uint8_t obdBank2 = 100;
     unsigned resets = 0;
     std::vector<SimRequest> log;
+    // Raw bytes sent instead of the next replies, one entry per request, as
+    // they stand (no faults applied); the requests still act.
+    std::deque<std::vector<uint8_t>> scriptedReplies;
 };
 
 struct SimReply
@@ -120,6 +125,7 @@ private:
     SimReply writeMemory(const std::vector<uint8_t>& payload);
     SimReply relayObd(const std::vector<uint8_t>& payload);
     SimReply liveSample();
+    std::vector<uint8_t> replyWire(const SimReply& reply);
     uint16_t nextNonce();
 
     std::mutex m_mutex;

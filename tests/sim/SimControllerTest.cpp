@@ -344,6 +344,23 @@ TEST(SimController, LogsEveryGoodRequestPlain)
     EXPECT_TRUE(sim.requests().empty());
 }
 
+TEST(SimController, ScriptedRepliesGoOutAsTheyStand)
+{
+    SimController sim;
+    SimClient client(sim);
+    const Bytes empty = encodeFrame({2, 0x0001, {}});
+    sim.with([&](SimState& s) {
+        s.scriptedReplies.push_back({0x00, 0x00, 0xAA, 0x55});
+        s.scriptedReplies.push_back(empty);
+    });
+    EXPECT_TRUE(client.send(31, Bytes(28, 3)).empty());
+    EXPECT_EQ((Bytes{0x00, 0x00, 0xAA, 0x55}), client.lastWire());
+    client.request(13);
+    EXPECT_EQ(empty, client.lastWire());
+    EXPECT_EQ(8, client.request(13)->cmd); // the script is used up
+    EXPECT_EQ(Bytes(28, 3), sim.with([](SimState& s) { return s.blocks.get(31); }));
+}
+
 TEST(SimController, RepliesCarryTheirOwnNonce)
 {
     SimController sim;

@@ -95,6 +95,13 @@ void SimLink::setReplyDelayUs(int64_t us)
     m_replyDelayUs = us;
 }
 
+void SimLink::setReplySplit(size_t atByte, int64_t pauseUs)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_splitAt = atByte;
+    m_splitPauseUs = pauseUs;
+}
+
 void SimLink::failCalls(SimCall call, DWORD error)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -161,7 +168,7 @@ DWORD SimLink::takeLineErrors()
 SimLink::Timing SimLink::timing()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return {m_paced ? kByteUs : 0, m_replyDelayUs};
+    return {m_paced ? kByteUs : 0, m_replyDelayUs, m_splitAt, m_splitPauseUs};
 }
 
 } // namespace kwsim

@@ -65,6 +65,8 @@ public:
     void setRealTime(bool realTime);
     void setPaced(bool paced);
     void setReplyDelayUs(int64_t us);
+    // Every reply pauses after its first `atByte` bytes (0: never).
+    void setReplySplit(size_t atByte, int64_t pauseUs);
     // Every later call of that kind fails with `error` (0 heals it).
     void failCalls(SimCall call, DWORD error);
     // Flags the next clearCommError reports.
@@ -79,6 +81,8 @@ public:
     {
         int64_t byteUs;
         int64_t replyDelayUs;
+        size_t splitAt;
+        int64_t splitPauseUs;
     };
     bool present(unsigned port);
     DWORD claim(unsigned port);
@@ -101,6 +105,8 @@ private:
     SimClock m_clock;
     bool m_paced = false;
     int64_t m_replyDelayUs = 0;
+    size_t m_splitAt = 0;
+    int64_t m_splitPauseUs = 0;
     DWORD m_failures[6] = {};
     DWORD m_lineErrors = 0;
 };

@@ -84,6 +84,18 @@ bool parseGarbage(const std::wstring& v, KwSimOptions& o)
     return toRate(v.substr(0, colon), o.config.faults.garbageRate);
 }
 
+bool parseSplit(const std::wstring& v, KwSimOptions& o)
+{
+    const size_t colon = v.find(L':');
+    unsigned long at, pause;
+    if (colon == std::wstring::npos || !toNumber(v.substr(0, colon), 255, at) ||
+        !toNumber(v.substr(colon + 1), 10000, pause) || at == 0)
+        return false;
+    o.splitAt = static_cast<unsigned>(at);
+    o.splitPauseMs = static_cast<unsigned>(pause);
+    return true;
+}
+
 bool parseHardware(const std::wstring& v, KwSimOptions& o)
 {
     unsigned long n;
@@ -167,6 +179,7 @@ const std::map<std::wstring, Option>& options()
          {true, [](const std::wstring& v, KwSimOptions& o) { return !(o.readyFile = v).empty(); }}},
         {L"--pace", {false, flag([](KwSimOptions& o) { o.paced = true; })}},
         {L"--reply-delay", {true, number(10000, &KwSimOptions::replyDelayMs)}},
+        {L"--split", {true, parseSplit}},
         {L"--seed", {true, configNumber(0xFFFFFFFFul, &SimConfig::seed)}},
         {L"--version", {true, configNumber(0xFFFF, &SimConfig::firmwareVersion)}},
         {L"--hardware", {true, parseHardware}},
@@ -245,7 +258,7 @@ bool parseKwSimOptions(const std::vector<std::wstring>& args, KwSimOptions& out,
 std::wstring kwSimUsage()
 {
     return L"usage: kwsim --port N [options]\n"
-           L"  --log FILE --ready FILE --pace --reply-delay MS --seed N\n"
+           L"  --log FILE --ready FILE --pace --reply-delay MS --split BYTES:MS --seed N\n"
            L"  --version N --hardware C|N --cylinders N --no-live-data\n"
            L"  --bootloader --boot-code N --access-code CODE\n"
            L"  --switch-delay SAMPLES --switch-never\n"

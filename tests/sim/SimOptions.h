@@ -16,6 +16,8 @@ struct KwSimOptions
     std::wstring readyFile; // created once the port is open
     bool paced = false;     // replies leave at 38400 baud
     unsigned replyDelayMs = 0;
+    unsigned splitAt = 0; // each reply pauses after this many bytes
+    unsigned splitPauseMs = 0;
     SimConfig config;
 };
 

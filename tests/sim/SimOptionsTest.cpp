@@ -24,6 +24,8 @@ TEST(SimOptions, ReadsEverySetting)
                        L"--pace",
                        L"--reply-delay",
                        L"3",
+                       L"--split",
+                       L"6:40",
                        L"--seed",
                        L"0x10",
                        L"--version",
@@ -66,6 +68,8 @@ TEST(SimOptions, ReadsEverySetting)
     EXPECT_EQ(L"r", o.readyFile);
     EXPECT_TRUE(o.paced);
     EXPECT_EQ(3u, o.replyDelayMs);
+    EXPECT_EQ(6u, o.splitAt);
+    EXPECT_EQ(40u, o.splitPauseMs);
     const SimConfig& c = o.config;
     EXPECT_EQ(16u, c.seed);
     EXPECT_EQ(789, c.firmwareVersion);
@@ -110,6 +114,7 @@ TEST(SimOptions, RefusesBadInput)
         {L"--port", L"1", L"--access-code", L"SHORT"},
         {L"--port", L"1", L"--cylinders", L"9"},
         {L"--port", L"1", L"--garbage", L"0.5:0"},
+        {L"--port", L"1", L"--split", L"0:40"},
         {L"--port", L"1", L"--ecu", L"none", L"--dtc", L"P0301"},
     };
     for (const auto& args : bad) {

@@ -135,9 +135,11 @@ void SimTransport::queueReply(const std::vector<uint8_t>& reply, int64_t fromUs,
                               const SimLink::Timing& timing)
 {
     int64_t at = std::max(fromUs + timing.replyDelayUs, m_rxFreeUs);
-    for (uint8_t b : reply) {
+    for (size_t i = 0; i < reply.size(); ++i) {
+        if (i == timing.splitAt && i != 0)
+            at += timing.splitPauseUs;
         at += timing.byteUs;
-        m_rx.push_back({at, b});
+        m_rx.push_back({at, reply[i]});
     }
     m_rxFreeUs = at;
 }

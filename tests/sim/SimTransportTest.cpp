@@ -130,6 +130,21 @@ TEST_F(SimTransportTest, PacedBytesTakeTheirWireTime)
     EXPECT_EQ((14 + 40) * 260 + 2000, link->nowUs() - before);
 }
 
+TEST_F(SimTransportTest, SplitRepliesPauseMidway)
+{
+    link->setReplySplit(6, 100000);
+    std::unique_ptr<ISerialTransport> port = openPort(3, 20);
+    DWORD n = 0, got = 0;
+    port->write(kDeviceInfoRequest.data(), static_cast<DWORD>(kDeviceInfoRequest.size()), &n);
+    Bytes buffer(40);
+    const int64_t before = link->nowUs();
+    EXPECT_EQ(0u, port->read(buffer.data(), 40, &got));
+    EXPECT_EQ(6u, got); // gave up after 20 + 40 ms, during the pause
+    EXPECT_EQ(0u, port->read(buffer.data(), 34, &got));
+    EXPECT_EQ(34u, got);
+    EXPECT_EQ(100000, link->nowUs() - before);
+}
+
 TEST_F(SimTransportTest, PurgeDropsOnlyWhatHasArrived)
 {
     std::unique_ptr<ISerialTransport> port = openPort(3);

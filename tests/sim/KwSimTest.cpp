@@ -1,0 +1,159 @@
+#include "ChildProcess.h"
+#include "PtyPair.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+using Bytes = std::vector<uint8_t>;
+
+namespace {
+// kwsim serving the peer side of a fresh pty pair; the test holds the
+// program side as a plain Win32 port.
+class KwSimRun
+{
+public:
+    ~KwSimRun()
+    {
+        if (m_port != INVALID_HANDLE_VALUE)
+            CloseHandle(m_port);
+    }
+
+    bool start(const std::wstring& options)
+    {
+        if (!m_pair.ok())
+            return false;
+        const std::wstring ready = m_dir.file(L"ready");
+        const std::wstring args = L"--port " + std::to_wstring(m_pair.peerPort()) + L" --log \"" + logPath() +
+                                  L"\" --ready \"" + ready + L"\" " + options;
+        if (!m_child.start(L"kwsim.exe", args))
+            return false;
+        for (int i = 0; i < 500 && GetFileAttributesW(ready.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
+            Sleep(20);
+        if (GetFileAttributesW(ready.c_str()) == INVALID_FILE_ATTRIBUTES)
+            return false;
+        m_port = CreateFileW(kwtest::PtyPair::deviceName(m_pair.programPort()).c_str(),
+                             GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        COMMTIMEOUTS timeouts{0, 1, 1000, 0, 1000};
+        return m_port != INVALID_HANDLE_VALUE && SetCommTimeouts(m_port, &timeouts);
+    }
+
+    Bytes exchange(const Bytes& request, DWORD want)
+    {
+        DWORD n = 0;
+        WriteFile(m_port, request.data(), static_cast<DWORD>(request.size()), &n, nullptr);
+        Bytes reply(want);
+        DWORD got = 0;
+        ReadFile(m_port, reply.data(), want, &got, nullptr);
+        reply.resize(got);
+        return reply;
+    }
+
+    std::wstring logPath() const { return m_dir.file(L"requests.log"); }
+    std::string log() const { return kwtest::readFileBytes(logPath()); }
+    kwtest::ChildProcess& child() { return m_child; }
+
+private:
+    kwtest::TempDir m_dir;
+    kwtest::PtyPair m_pair;
+    kwtest::ChildProcess m_child;
+    HANDLE m_port = INVALID_HANDLE_VALUE;
+};
+
+// The reply's payload with its words turned back, checked by hand; empty
+// when the frame is not whole or its sum is wrong.
+Bytes plainPayload(const Bytes& wire)
+{
+    if (wire.size() < 8 || wire[0] != 0xAA || wire[1] != 0x55 || wire.size() != 6u + wire[2])
+        return {};
+    Bytes payload(wire.begin() + 6, wire.end() - 2);
+    const unsigned shift = wire[5] & 15;
+    unsigned sum = 1 + wire[2] + wire[3] + wire[4] + wire[5];
+    for (size_t i = 0; i + 1 < payload.size(); i += 2) {
+        const unsigned word = payload[i] | (payload[i + 1] << 8);
+        const unsigned plain = ((word >> shift) | (word << (16 - shift))) & 0xFFFF;
+        payload[i] = static_cast<uint8_t>(plain);
+        payload[i + 1] = static_cast<uint8_t>(plain >> 8);
+    }
+    for (uint8_t b : payload)
+        sum += b;
+    const unsigned sent = (wire[wire.size() - 2] << 8) | wire.back();
+    return (sum & 0xFFFF) == sent ? payload : Bytes{};
+}
+
+// Identification with nonce 0 (nothing turned): sum 1 + 0xCC + 4 + 2 + 8.
+const Bytes kIdentify{0xAA, 0x55, 0x08, 0x02, 0x00, 0x00, 0xCC, 0x00, 0x00, 0x04, 0x00, 0x00, 0x00, 0xDB};
+// Device information with nonce 0x0105: 0x000D turned left by 5; sum 30.
+const Bytes kDeviceInfo{0xAA, 0x55, 0x08, 0x02, 0x01, 0x05, 0xA0, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x1E};
+// A live-data sample request, nonce 0: sum 1 + 36 + 2 + 8.
+const Bytes kSample{0xAA, 0x55, 0x08, 0x02, 0x00, 0x00, 0x24, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2F};
+} // namespace
+
+TEST(KwSim, AnswersHandBuiltRequestsAndLogsThem)
+{
+    KwSimRun sim;
+    ASSERT_TRUE(sim.start(L"--version 789 --hardware 0"));
+    const Bytes id = plainPayload(sim.exchange(kIdentify, 14));
+    ASSERT_EQ(6u, id.size());
+    EXPECT_EQ(4, id[0]);
+    EXPECT_EQ('0', id[1]);
+    EXPECT_EQ(0x55, id[2]);
+
+    const Bytes wire = sim.exchange(kDeviceInfo, 40);
+    ASSERT_EQ(40u, wire.size());
+    EXPECT_EQ(8, wire[3]);
+    const Bytes info = plainPayload(wire);
+    ASSERT_EQ(32u, info.size());
+    EXPECT_EQ(789, info[10] | (info[11] << 8));
+
+    EXPECT_EQ("2 204 cc0000040000\n2 13 0d0000000000\n", sim.log());
+}
+
+TEST(KwSim, SpoilsRepliesOnRequest)
+{
+    KwSimRun sim;
+    ASSERT_TRUE(sim.start(L"--bad-checksum 1"));
+    const Bytes wire = sim.exchange(kIdentify, 14);
+    EXPECT_EQ(14u, wire.size());
+    EXPECT_TRUE(plainPayload(wire).empty());
+}
+
+TEST(KwSim, SilentControllerOnlyListens)
+{
+    KwSimRun sim;
+    ASSERT_TRUE(sim.start(L"--silent"));
+    EXPECT_TRUE(sim.exchange(kIdentify, 14).empty());
+    EXPECT_EQ("2 204 cc0000040000\n", sim.log());
+}
+
+TEST(KwSim, PacedRepliesTakeTheirWireTime)
+{
+    KwSimRun sim;
+    ASSERT_TRUE(sim.start(L"--pace"));
+    const auto before = std::chrono::steady_clock::now();
+    for (int i = 0; i < 10; ++i)
+        ASSERT_EQ(82u, plainPayload(sim.exchange(kSample, 90)).size());
+    // 90 reply bytes of 10 bits at 38400 baud, ten times.
+    EXPECT_GE(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(230));
+}
+
+TEST(KwSim, SplitRepliesArriveInTwoParts)
+{
+    KwSimRun sim;
+    ASSERT_TRUE(sim.start(L"--split 6:300"));
+    const auto before = std::chrono::steady_clock::now();
+    EXPECT_EQ(6u, plainPayload(sim.exchange(kIdentify, 14)).size());
+    EXPECT_GE(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(280));
+}
+
+TEST(KwSim, RefusesABadCommandLine)
+{
+    kwtest::ChildProcess child;
+    ASSERT_TRUE(child.start(L"kwsim.exe", L"--port 12 --drop 2"));
+    EXPECT_EQ(2, child.wait(10000));
+}
