@@ -51,11 +51,14 @@ bool SimTransport::isOpen() const
     return m_open;
 }
 
+DWORD SimTransport::callError(SimCall call) const
+{
+    return isOpen() ? m_link->failure(call) : DWORD(ERROR_INVALID_HANDLE);
+}
+
 DWORD SimTransport::setState(const DCB& dcb)
 {
-    if (!isOpen())
-        return ERROR_INVALID_HANDLE;
-    if (DWORD error = m_link->failure(SimCall::SetState))
+    if (DWORD error = callError(SimCall::SetState))
         return error;
     std::lock_guard<std::mutex> lock(m_mutex);
     m_dcb = dcb;
@@ -64,9 +67,7 @@ DWORD SimTransport::setState(const DCB& dcb)
 
 DWORD SimTransport::setTimeouts(const COMMTIMEOUTS& timeouts)
 {
-    if (!isOpen())
-        return ERROR_INVALID_HANDLE;
-    if (DWORD error = m_link->failure(SimCall::SetTimeouts))
+    if (DWORD error = callError(SimCall::SetTimeouts))
         return error;
     std::lock_guard<std::mutex> lock(m_mutex);
     m_timeouts = timeouts;
@@ -108,9 +109,7 @@ int64_t SimTransport::readDeadline(DWORD size) const
 DWORD SimTransport::read(void* buffer, DWORD size, DWORD* got)
 {
     *got = 0;
-    if (!isOpen())
-        return ERROR_INVALID_HANDLE;
-    if (DWORD error = m_link->failure(SimCall::Read))
+    if (DWORD error = callError(SimCall::Read))
         return error;
     std::unique_lock<std::mutex> lock(m_mutex);
     const bool atOnce = m_timeouts.ReadIntervalTimeout == MAXDWORD &&
@@ -147,9 +146,7 @@ void SimTransport::queueReply(const std::vector<uint8_t>& reply, int64_t fromUs,
 DWORD SimTransport::write(const void* buffer, DWORD size, DWORD* written)
 {
     *written = 0;
-    if (!isOpen())
-        return ERROR_INVALID_HANDLE;
-    if (DWORD error = m_link->failure(SimCall::Write))
+    if (DWORD error = callError(SimCall::Write))
         return error;
     std::lock_guard<std::mutex> lock(m_mutex);
     const SimLink::Timing timing = m_link->timing();
@@ -167,9 +164,7 @@ DWORD SimTransport::write(const void* buffer, DWORD size, DWORD* written)
 
 DWORD SimTransport::purgeIn()
 {
-    if (!isOpen())
-        return ERROR_INVALID_HANDLE;
-    if (DWORD error = m_link->failure(SimCall::Purge))
+    if (DWORD error = callError(SimCall::Purge))
         return error;
     std::lock_guard<std::mutex> lock(m_mutex);
     // Only what has arrived: bytes still on the wire come in afterwards.

@@ -38,6 +38,8 @@ private:
         uint8_t value;
     };
 
+    // ERROR_INVALID_HANDLE while closed, else the failure a test injected.
+    DWORD callError(SimCall call) const;
     bool lineMatches() const;
     size_t arrived(int64_t nowUs) const;
     DWORD take(void* buffer, size_t count, DWORD* got);
