@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CDiagData.h"
 #include "CLPGDeviceErr.h"
 #include "CMutexGuard.h"
 #include "CSettingsRecord.h"
@@ -152,7 +153,8 @@ public:
 
     // The live image of the controller's settings.
     CSettingsRecord m_settings;
-    // The live-data store comes here.
+    // Samples of the reading thread, read by the pages.
+    CDiagData m_diagData;
     CSerialPort m_port;
     bool m_threadRunning = false;
     bool m_connected = false;
