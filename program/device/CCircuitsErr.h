@@ -1,0 +1,11 @@
+#pragma once
+
+#include "CDeviceErrorBase.h"
+
+// Error byte of the output circuits.
+class CCircuitsErr : public CDeviceErrorBase
+{
+public:
+    CCircuitsErr();
+    std::wstring getName() const override;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// Decoder of one module's error byte: message i stands for bit i. The
+// messages are translated once, when the module is built.
+class CDeviceErrorBase
+{
+public:
+    CDeviceErrorBase(const CDeviceErrorBase&) = delete;
+    CDeviceErrorBase& operator=(const CDeviceErrorBase&) = delete;
+    virtual ~CDeviceErrorBase();
+
+    // The module's name in the language in force now.
+    virtual std::wstring getName() const = 0;
+
+    // One message per set bit, lowest bit first; a bit without a message
+    // gets the unknown-code text with its mask.
+    std::vector<std::wstring> decode(unsigned char errorByte) const;
+    // The bit of the message with exactly this text, or -1.
+    int findBit(const std::wstring& text) const;
+
+protected:
+    template <size_t N>
+    explicit CDeviceErrorBase(const wchar_t* const (&texts)[N]) : CDeviceErrorBase(texts, N)
+    {
+    }
+    CDeviceErrorBase(const wchar_t* const* texts, size_t count);
+
+private:
+    std::vector<std::wstring> m_messages;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "CDeviceErrorBase.h"
+
+// Error byte of the controller's settings memory.
+class CEEPROMError : public CDeviceErrorBase
+{
+public:
+    CEEPROMError();
+    std::wstring getName() const override;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "CDeviceErrorBase.h"
+
+// Error byte of the gas injector outputs.
+class CInjError : public CDeviceErrorBase
+{
+public:
+    CInjError();
+    std::wstring getName() const override;
+};

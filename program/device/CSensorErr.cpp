@@ -1,0 +1,21 @@
+#include "CSensorErr.h"
+
+#include "translate.h"
+
+namespace {
+const wchar_t* const kMessages[] = {
+    L"No RPM signal",
+    L"Error reading pressure sensor",
+    L"Error reading gas temperature sensor",
+    L"Error reading reducer temperature sensor",
+    L"Error - supply voltage too small",
+    L"Error reading injection time. Check ignition system.",
+};
+} // namespace
+
+CSensorErr::CSensorErr() : CDeviceErrorBase(kMessages) {}
+
+std::wstring CSensorErr::getName() const
+{
+    return translate(L"Sensors");
+}

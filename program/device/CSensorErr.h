@@ -1,0 +1,11 @@
+#pragma once
+
+#include "CDeviceErrorBase.h"
+
+// Error byte of the sensor inputs.
+class CSensorErr : public CDeviceErrorBase
+{
+public:
+    CSensorErr();
+    std::wstring getName() const override;
+};
