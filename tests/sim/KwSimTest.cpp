@@ -1,6 +1,4 @@
-#include "ChildProcess.h"
-#include "PtyPair.h"
-#include "TempDir.h"
+#include "KwSimProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -26,18 +24,9 @@ public:
 
     bool start(const std::wstring& options)
     {
-        if (!m_pair.ok())
+        if (!m_sim.start(options))
             return false;
-        const std::wstring ready = m_dir.file(L"ready");
-        const std::wstring args = L"--port " + std::to_wstring(m_pair.peerPort()) + L" --log \"" + logPath() +
-                                  L"\" --ready \"" + ready + L"\" " + options;
-        if (!m_child.start(L"kwsim.exe", args))
-            return false;
-        for (int i = 0; i < 500 && GetFileAttributesW(ready.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
-            Sleep(20);
-        if (GetFileAttributesW(ready.c_str()) == INVALID_FILE_ATTRIBUTES)
-            return false;
-        m_port = CreateFileW(kwtest::PtyPair::deviceName(m_pair.programPort()).c_str(),
+        m_port = CreateFileW(kwtest::PtyPair::deviceName(m_sim.programPort()).c_str(),
                              GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         COMMTIMEOUTS timeouts{0, 1, 1000, 0, 1000};
         return m_port != INVALID_HANDLE_VALUE && SetCommTimeouts(m_port, &timeouts);
@@ -54,14 +43,10 @@ public:
         return reply;
     }
 
-    std::wstring logPath() const { return m_dir.file(L"requests.log"); }
-    std::string log() const { return kwtest::readFileBytes(logPath()); }
-    kwtest::ChildProcess& child() { return m_child; }
+    std::string log() const { return m_sim.log(); }
 
 private:
-    kwtest::TempDir m_dir;
-    kwtest::PtyPair m_pair;
-    kwtest::ChildProcess m_child;
+    kwtest::KwSimProcess m_sim;
     HANDLE m_port = INVALID_HANDLE_VALUE;
 };
 

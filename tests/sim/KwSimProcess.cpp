@@ -1,0 +1,34 @@
+#include "KwSimProcess.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace kwtest {
+
+bool KwSimProcess::start(const std::wstring& options)
+{
+    if (!m_pair.ok())
+        return false;
+    const std::wstring ready = m_dir.file(L"ready");
+    const std::wstring args = L"--port " + std::to_wstring(m_pair.peerPort()) + L" --log \"" + logPath() +
+                              L"\" --ready \"" + ready + L"\" " + options;
+    if (!m_child.start(L"kwsim.exe", args))
+        return false;
+    for (int i = 0; i < 500 && GetFileAttributesW(ready.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
+        Sleep(20);
+    return GetFileAttributesW(ready.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string KwSimProcess::log() const
+{
+    return readFileBytes(logPath());
+}
+
+size_t KwSimProcess::requestCount() const
+{
+    const std::string text = log();
+    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+} // namespace kwtest

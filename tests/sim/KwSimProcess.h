@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ChildProcess.h"
+#include "PtyPair.h"
+#include "TempDir.h"
+
+#include <cstddef>
+#include <string>
+
+namespace kwtest {
+
+// kwsim.exe serving the peer side of a fresh pty pair, ended with this
+// object. The program side is a real COM port for the code under test.
+class KwSimProcess
+{
+public:
+    // Starts kwsim with `options` besides its port and files, and waits
+    // until it serves.
+    bool start(const std::wstring& options);
+
+    int programPort() const { return m_pair.programPort(); }
+    std::wstring logPath() const { return m_dir.file(L"requests.log"); }
+    // One line per request received.
+    std::string log() const;
+    size_t requestCount() const;
+    ChildProcess& child() { return m_child; }
+
+private:
+    TempDir m_dir;
+    PtyPair m_pair;
+    ChildProcess m_child;
+};
+
+} // namespace kwtest
