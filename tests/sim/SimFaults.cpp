@@ -13,6 +13,7 @@ bool SimFaultInjector::chance(double rate)
 
 SimFaultInjector::Fate SimFaultInjector::fate(size_t n)
 {
+    m_request = n;
     const bool lost = chance(config.dropRate);
     if (config.silent || (config.stopAfter >= 0 && n > static_cast<size_t>(config.stopAfter)))
         return Fate::Deaf;
@@ -35,9 +36,16 @@ std::vector<uint8_t> SimFaultInjector::noise()
     return bytes;
 }
 
+bool SimFaultInjector::inBadSumRun() const
+{
+    const long after = config.badSumAfter;
+    return after >= 0 && m_request > static_cast<size_t>(after) &&
+           m_request <= static_cast<size_t>(after) + config.badSumCount;
+}
+
 std::vector<uint8_t> SimFaultInjector::spoil(std::vector<uint8_t> frame)
 {
-    const bool badSum = chance(config.badChecksumRate);
+    const bool badSum = chance(config.badChecksumRate) || inBadSumRun();
     const bool garbage = chance(config.garbageRate);
     if (badSum && !frame.empty()) {
         frame.back() ^= 0x5A;

@@ -18,6 +18,8 @@ struct SimFaults
     unsigned garbageMax = 3;     // 1 .. garbageMax noise bytes
     bool garbageAnyByte = false; // noise may hold 0xAA, a false start
     long stopAfter = -1;         // deaf after the first N requests (-1: never)
+    long badSumAfter = -1;       // the next badSumCount replies after the first N have a wrong sum
+    unsigned badSumCount = 0;
 };
 
 class SimFaultInjector
@@ -44,9 +46,11 @@ public:
 
 private:
     bool chance(double rate);
+    bool inBadSumRun() const;
     std::vector<uint8_t> noise();
 
     std::mt19937 m_rng;
+    size_t m_request = 0; // the request being answered
 };
 
 } // namespace kwsim

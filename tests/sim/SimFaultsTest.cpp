@@ -61,6 +61,15 @@ TEST(SimFaults, BadSumsAreOnTheWire)
     EXPECT_EQ(size_t(bad), sim.with([](SimState& s) { return s.faults.corrupted; }));
 }
 
+TEST(SimFaults, ARunOfBadSumsEndsAndTheRepliesComeBack)
+{
+    SimFaults f;
+    f.badSumAfter = 2;
+    f.badSumCount = 3;
+    SimController sim = faulty(f);
+    EXPECT_EQ("aaxxxaa", pattern(sim, 7));
+}
+
 TEST(SimFaults, GarbageComesBeforeTheStartBytes)
 {
     SimFaults f;

@@ -96,6 +96,18 @@ bool parseSplit(const std::wstring& v, KwSimOptions& o)
     return true;
 }
 
+bool parseBadSumRun(const std::wstring& v, KwSimOptions& o)
+{
+    const size_t colon = v.find(L':');
+    unsigned long after, count;
+    if (colon == std::wstring::npos || !toNumber(v.substr(0, colon), 0x7FFFFFFF, after) ||
+        !toNumber(v.substr(colon + 1), 0x7FFFFFFF, count))
+        return false;
+    o.config.faults.badSumAfter = static_cast<long>(after);
+    o.config.faults.badSumCount = static_cast<unsigned>(count);
+    return true;
+}
+
 bool parseHardware(const std::wstring& v, KwSimOptions& o)
 {
     unsigned long n;
@@ -203,6 +215,7 @@ const std::map<std::wstring, Option>& options()
         {L"--silent", {false, flag([](KwSimOptions& o) { o.config.faults.silent = true; })}},
         {L"--drop", {true, rate(&SimFaults::dropRate)}},
         {L"--bad-checksum", {true, rate(&SimFaults::badChecksumRate)}},
+        {L"--bad-checksum-run", {true, parseBadSumRun}},
         {L"--garbage", {true, parseGarbage}},
         {L"--garbage-any-byte",
          {false, flag([](KwSimOptions& o) { o.config.faults.garbageAnyByte = true; })}},
@@ -265,7 +278,7 @@ std::wstring kwSimUsage()
            L"  --obd-module --ecu none|can11|can11-250|can29|can29-250|kline-slow|kline-fast\n"
            L"  --dtc P0301,... --pending P0171,... --block N:HEX\n"
            L"  --silent --drop RATE --bad-checksum RATE --garbage RATE[:MAX] --garbage-any-byte\n"
-           L"  --stop-after N\n";
+           L"  --stop-after N --bad-checksum-run AFTER:COUNT\n";
 }
 
 } // namespace kwsim

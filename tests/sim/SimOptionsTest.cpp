@@ -61,7 +61,9 @@ TEST(SimOptions, ReadsEverySetting)
                        L"0.5:6",
                        L"--garbage-any-byte",
                        L"--stop-after",
-                       L"9"},
+                       L"9",
+                       L"--bad-checksum-run",
+                       L"4:11"},
                       o));
     EXPECT_EQ(12u, o.port);
     EXPECT_EQ(L"C:\\t\\log.txt", o.logFile);
@@ -95,6 +97,8 @@ TEST(SimOptions, ReadsEverySetting)
     EXPECT_EQ(6u, c.faults.garbageMax);
     EXPECT_TRUE(c.faults.garbageAnyByte);
     EXPECT_EQ(9, c.faults.stopAfter);
+    EXPECT_EQ(4, c.faults.badSumAfter);
+    EXPECT_EQ(11u, c.faults.badSumCount);
 }
 
 TEST(SimOptions, RefusesBadInput)
@@ -115,6 +119,7 @@ TEST(SimOptions, RefusesBadInput)
         {L"--port", L"1", L"--cylinders", L"9"},
         {L"--port", L"1", L"--garbage", L"0.5:0"},
         {L"--port", L"1", L"--split", L"0:40"},
+        {L"--port", L"1", L"--bad-checksum-run", L"4"},
         {L"--port", L"1", L"--ecu", L"none", L"--dtc", L"P0301"},
     };
     for (const auto& args : bad) {
