@@ -184,6 +184,9 @@ std::vector<uint8_t> SimObdRelay::pidValue(uint8_t pid, const SimEcu& ecu)
 {
     std::uniform_int_distribution<int> wobble(-4, 4);
     ++m_turn;
+    const auto fixed = ecu.fixedValues.find(pid);
+    if (fixed != ecu.fixedValues.end())
+        return fixed->second;
     switch (pid) {
     case 0x00: {
         const uint32_t m = ecu.supportMask();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <random>
 #include <vector>
 
@@ -19,6 +20,8 @@ struct SimEcu
     // Service 01 PIDs answered besides 0x00 (which reports this set).
     std::vector<uint8_t> supportedPids{0x01, 0x03, 0x04, 0x05, 0x06, 0x07, 0x0B, 0x0C,
                                        0x0D, 0x0E, 0x0F, 0x11, 0x13, 0x14, 0x15, 0x1C};
+    // Service 01 value bytes that replace the model's (PID 0x00 included).
+    std::map<uint8_t, std::vector<uint8_t>> fixedValues;
     std::vector<uint16_t> storedCodes{0x0301, 0x0420}; // P0301, P0420
     std::vector<uint16_t> pendingCodes{0x0171};        // P0171
     bool refuseClear = false;

@@ -92,6 +92,19 @@ TEST_F(SimObd, AnswersModeOnePids)
     EXPECT_EQ(0x82, (*relay({2, 1, 0x01}))[0].data[3]);
 }
 
+TEST_F(SimObd, FixedValuesReplaceTheModel)
+{
+    sim.with([](SimState& s) {
+        s.obd.ecus[0].fixedValues[0x06] = {160};
+        s.obd.ecus[0].fixedValues[0x00] = {0, 0, 0, 0};
+    });
+    EXPECT_EQ((Bytes{3, 0x41, 0x06, 160, 0x55, 0x55, 0x55, 0x55}), (*relay({2, 1, 0x06}))[0].data);
+    EXPECT_EQ((Bytes{6, 0x41, 0x00, 0, 0, 0, 0, 0x55}), (*relay({2, 1, 0x00}))[0].data);
+    // Only PIDs the ECU supports are answered, fixed or not.
+    sim.with([](SimState& s) { s.obd.ecus[0].fixedValues[0x08] = {1}; });
+    EXPECT_TRUE(relay({2, 1, 0x08})->empty());
+}
+
 TEST_F(SimObd, TroubleCodesInCanFrames)
 {
     std::vector<Group> stored = *relay({1, 3});
