@@ -1,7 +1,5 @@
 #include "CCircuitsErr.h"
 
-#include "translate.h"
-
 namespace {
 const wchar_t* const kMessages[] = {
     L"Error - gas injector 1 overcurrent", L"Error - gas injector 2 overcurrent",
@@ -11,9 +9,4 @@ const wchar_t* const kMessages[] = {
 };
 } // namespace
 
-CCircuitsErr::CCircuitsErr() : CDeviceErrorBase(kMessages) {}
-
-std::wstring CCircuitsErr::getName() const
-{
-    return translate(L"Circuits");
-}
+CCircuitsErr::CCircuitsErr() : CDeviceErrorBase(L"Circuits", kMessages) {}

@@ -7,5 +7,4 @@ class CCircuitsErr : public CDeviceErrorBase
 {
 public:
     CCircuitsErr();
-    std::wstring getName() const override;
 };

@@ -15,13 +15,19 @@ std::wstring unknownBitText(unsigned mask)
 }
 } // namespace
 
-CDeviceErrorBase::CDeviceErrorBase(const wchar_t* const* texts, size_t count)
+CDeviceErrorBase::CDeviceErrorBase(const wchar_t* name, const wchar_t* const* texts, size_t count)
+    : m_name(name)
 {
     for (size_t i = 0; i < count; ++i)
         m_messages.push_back(translate(texts[i]));
 }
 
 CDeviceErrorBase::~CDeviceErrorBase() = default;
+
+std::wstring CDeviceErrorBase::getName() const
+{
+    return translate(m_name);
+}
 
 std::vector<std::wstring> CDeviceErrorBase::decode(unsigned char errorByte) const
 {

@@ -14,7 +14,7 @@ public:
     virtual ~CDeviceErrorBase();
 
     // The module's name in the language in force now.
-    virtual std::wstring getName() const = 0;
+    virtual std::wstring getName() const;
 
     // One message per set bit, lowest bit first; a bit without a message
     // gets the unknown-code text with its mask.
@@ -24,11 +24,13 @@ public:
 
 protected:
     template <size_t N>
-    explicit CDeviceErrorBase(const wchar_t* const (&texts)[N]) : CDeviceErrorBase(texts, N)
+    CDeviceErrorBase(const wchar_t* name, const wchar_t* const (&texts)[N]) : CDeviceErrorBase(name, texts, N)
     {
     }
-    CDeviceErrorBase(const wchar_t* const* texts, size_t count);
+    CDeviceErrorBase(const wchar_t* name, const wchar_t* const* texts, size_t count);
 
 private:
+    // Kept as written: translated when asked for.
+    std::wstring m_name;
     std::vector<std::wstring> m_messages;
 };

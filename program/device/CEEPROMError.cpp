@@ -1,7 +1,5 @@
 #include "CEEPROMError.h"
 
-#include "translate.h"
-
 namespace {
 const wchar_t* const kMessages[] = {
     L"Error - writing to EEPROM",
@@ -15,9 +13,4 @@ const wchar_t* const kMessages[] = {
 };
 } // namespace
 
-CEEPROMError::CEEPROMError() : CDeviceErrorBase(kMessages) {}
-
-std::wstring CEEPROMError::getName() const
-{
-    return translate(L"EEPROM");
-}
+CEEPROMError::CEEPROMError() : CDeviceErrorBase(L"EEPROM", kMessages) {}

@@ -7,5 +7,4 @@ class CEEPROMError : public CDeviceErrorBase
 {
 public:
     CEEPROMError();
-    std::wstring getName() const override;
 };

@@ -1,7 +1,5 @@
 #include "CInjError.h"
 
-#include "translate.h"
-
 namespace {
 const wchar_t* const kMessages[] = {
     L"Error - gas injector 1 open circuit", L"Error - gas injector 2 open circuit",
@@ -11,9 +9,4 @@ const wchar_t* const kMessages[] = {
 };
 } // namespace
 
-CInjError::CInjError() : CDeviceErrorBase(kMessages) {}
-
-std::wstring CInjError::getName() const
-{
-    return translate(L"Gas injectors");
-}
+CInjError::CInjError() : CDeviceErrorBase(L"Gas injectors", kMessages) {}

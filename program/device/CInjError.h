@@ -7,5 +7,4 @@ class CInjError : public CDeviceErrorBase
 {
 public:
     CInjError();
-    std::wstring getName() const override;
 };

@@ -1,7 +1,5 @@
 #include "CSensorErr.h"
 
-#include "translate.h"
-
 namespace {
 const wchar_t* const kMessages[] = {
     L"No RPM signal",
@@ -13,9 +11,4 @@ const wchar_t* const kMessages[] = {
 };
 } // namespace
 
-CSensorErr::CSensorErr() : CDeviceErrorBase(kMessages) {}
-
-std::wstring CSensorErr::getName() const
-{
-    return translate(L"Sensors");
-}
+CSensorErr::CSensorErr() : CDeviceErrorBase(L"Sensors", kMessages) {}

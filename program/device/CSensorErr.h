@@ -7,5 +7,4 @@ class CSensorErr : public CDeviceErrorBase
 {
 public:
     CSensorErr();
-    std::wstring getName() const override;
 };

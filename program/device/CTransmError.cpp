@@ -1,7 +1,5 @@
 #include "CTransmError.h"
 
-#include "translate.h"
-
 namespace {
 const wchar_t* const kMessages[] = {
     L"Unknown command",
@@ -12,9 +10,4 @@ const wchar_t* const kMessages[] = {
 };
 } // namespace
 
-CTransmError::CTransmError() : CDeviceErrorBase(kMessages) {}
-
-std::wstring CTransmError::getName() const
-{
-    return translate(L"Transmission");
-}
+CTransmError::CTransmError() : CDeviceErrorBase(L"Transmission", kMessages) {}

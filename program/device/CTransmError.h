@@ -7,5 +7,4 @@ class CTransmError : public CDeviceErrorBase
 {
 public:
     CTransmError();
-    std::wstring getName() const override;
 };
