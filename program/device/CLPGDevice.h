@@ -151,6 +151,10 @@ public:
     // waiting in its bootloader. Its result is identify's.
     std::function<bool()> m_recoveryUpdate;
 
+    // Fills the record from a settings file; a file that is refused leaves
+    // the record exactly as it was.
+    static bool loadSettingsFile(const std::wstring& path, CSettingsRecord& record);
+
     // The live image of the controller's settings.
     CSettingsRecord m_settings;
     // Samples of the reading thread, read by the pages.

@@ -1,0 +1,118 @@
+#include "SettingsFileIO.h"
+
+#include "CSettingsFile.h"
+#include "SettingsFileFields.h"
+
+#include <windows.h>
+
+namespace {
+
+std::wstring folderOf(const std::wstring& path)
+{
+    size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash + 1);
+}
+
+// A new empty file in the folder of `path`, so that moving it over `path`
+// never crosses a volume.
+bool createFileBeside(const std::wstring& path, std::wstring& created)
+{
+    wchar_t name[MAX_PATH];
+    if (!GetTempFileNameW(folderOf(path).c_str(), L"kws", 0, name))
+        return false;
+    created = name;
+    return true;
+}
+
+bool writeAllFields(const std::wstring& path, CSettingsRecord& record)
+{
+    CSettingsFile file;
+    if (!file.open(path, true))
+        return false;
+    bool written = true;
+    for (const SettingsField& field : settingsFields(record))
+        written = writeSettingsField(file, field) && written;
+    return file.close() && written;
+}
+
+bool readGroup(const std::wstring& path, CSettingsRecord& record, SettingsGroup group)
+{
+    CSettingsFile file;
+    if (!file.open(path, false))
+        return false;
+    for (const SettingsField& field : settingsFields(record)) {
+        if (field.group == group && !readSettingsField(file, field) && !field.optional)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool writeSettingsFile(const std::wstring& path, CSettingsRecord record)
+{
+    std::wstring temporary;
+    if (!createFileBeside(path, temporary))
+        return false;
+    if (writeAllFields(temporary, record) &&
+        MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileW(temporary.c_str());
+    return false;
+}
+
+bool readSettingsFile(const std::wstring& path, CSettingsRecord& record)
+{
+    {
+        CSettingsFile file;
+        if (!file.open(path, false) || !file.readString(L"m_timeStamp", record.m_timeStamp))
+            return false;
+    }
+    using Reader = bool (*)(const std::wstring&, CSettingsRecord&);
+    for (Reader reader : {readDevAndCarInfo, readBaseSettings, readAdvSettings, readMainCorr, readCorrMap,
+                          readSetupTimes, readAdvancedSetup, readSensorsSetup}) {
+        if (!reader(path, record))
+            return false;
+    }
+    return true;
+}
+
+bool readDevAndCarInfo(const std::wstring& path, CSettingsRecord& record)
+{
+    return readGroup(path, record, SettingsGroup::DevAndCarInfo);
+}
+
+bool readBaseSettings(const std::wstring& path, CSettingsRecord& record)
+{
+    return readGroup(path, record, SettingsGroup::Base);
+}
+
+bool readAdvSettings(const std::wstring& path, CSettingsRecord& record)
+{
+    return readGroup(path, record, SettingsGroup::Adv);
+}
+
+bool readMainCorr(const std::wstring& path, CSettingsRecord& record)
+{
+    return readGroup(path, record, SettingsGroup::MainCorr);
+}
+
+bool readCorrMap(const std::wstring& path, CSettingsRecord& record)
+{
+    return readGroup(path, record, SettingsGroup::CorrMap);
+}
+
+bool readSetupTimes(const std::wstring& path, CSettingsRecord& record)
+{
+    return readGroup(path, record, SettingsGroup::SetupTimes);
+}
+
+bool readAdvancedSetup(const std::wstring& path, CSettingsRecord& record)
+{
+    return readGroup(path, record, SettingsGroup::AdvancedSetup);
+}
+
+bool readSensorsSetup(const std::wstring& path, CSettingsRecord& record)
+{
+    return readGroup(path, record, SettingsGroup::SensorsSetup);
+}
