@@ -93,13 +93,13 @@ void CLangFile::close()
     closeLocked();
 }
 
-bool CLangFile::isOpen()
+bool CLangFile::isOpen() const
 {
     std::lock_guard<std::mutex> hold(m_lock);
     return m_file != nullptr;
 }
 
-std::wstring CLangFile::path()
+std::wstring CLangFile::path() const
 {
     std::lock_guard<std::mutex> hold(m_lock);
     return m_path;

@@ -17,8 +17,8 @@ public:
 
     bool open(const std::wstring& path);
     void close();
-    bool isOpen();
-    std::wstring path();
+    bool isOpen() const;
+    std::wstring path() const;
 
     // The translation of `text`; `text` itself (escapes replaced) when the
     // file has no line for it; empty when no file is open or the line's
@@ -31,7 +31,7 @@ private:
 
     FILE* m_file = nullptr;
     std::wstring m_path;
-    std::mutex m_lock;
+    mutable std::mutex m_lock;
 };
 
 // The backslash-t, -r and -n escapes of a language file, replaced in that order.
