@@ -1,6 +1,7 @@
 // The real Win32 port on a pty pair; the test plays the controller on the
 // peer port.
 #include "CLPGDevice.h"
+#include "KwSimProcess.h"
 #include "PtyPair.h"
 #include "ScriptedTransport.h"
 
@@ -164,4 +165,34 @@ TEST(LinePort, MissingPortThrowsOpenError)
     }
     EXPECT_FALSE(port.isOpen());
     port.close();
+}
+
+// The simulated controller program on the other end of the line.
+TEST(LineKwSim, RoundTrips)
+{
+    kwtest::KwSimProcess sim;
+    ASSERT_TRUE(sim.start(L""));
+    CLPGDevice device;
+    openControllerLine(device.m_port, sim.programPort());
+    struct Case
+    {
+        unsigned char selector;
+        bool checked;
+        unsigned char replyCmd;
+        unsigned char replyLength;
+    };
+    for (const Case& c : {Case{0xCC, false, 2, 0}, Case{7, false, 31, 28}, Case{36, true, 1, 84}}) {
+        unsigned char buffer[kTransactBufferSize] = {c.selector, 0, 0, 4, 0, 0};
+        unsigned char length = 6, cmd = 2;
+        const bool ok = c.checked ? device.transactChecked(buffer, length, cmd) == 0
+                                  : device.transact(buffer, length, cmd);
+        ASSERT_TRUE(ok) << int(c.selector);
+        EXPECT_EQ(c.replyCmd, cmd);
+        if (c.replyLength)
+            EXPECT_EQ(c.replyLength, length);
+        else
+            EXPECT_EQ(4, buffer[0]); // identification: the application runs
+    }
+    device.m_port.close();
+    EXPECT_EQ(3u, sim.requestCount());
 }
