@@ -2,16 +2,6 @@
 
 #include "translate.h"
 
-CRSError::CRSError(unsigned code, const wchar_t* where, int line, const wchar_t* file)
-    : IError(code, where, line, file)
-{
-}
-
-CRSError::CRSError(unsigned code, const wchar_t* where, IError* cause, int line, const wchar_t* file)
-    : IError(code, where, cause, line, file)
-{
-}
-
 CRSError::~CRSError() = default;
 
 void CRSError::setMsgs()

@@ -7,8 +7,7 @@
 class CRSError : public IError
 {
 public:
-    CRSError(unsigned code, const wchar_t* where, int line, const wchar_t* file);
-    CRSError(unsigned code, const wchar_t* where, IError* cause, int line, const wchar_t* file);
+    using IError::IError;
 
     void setMsgs() override;
     ~CRSError() override;
