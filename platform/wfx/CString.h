@@ -1,0 +1,134 @@
+#pragma once
+
+#include "WfxApi.h"
+
+#include <string>
+
+// A wide string with the operations the program's code uses. Positions and
+// counts out of range are clamped, never an error.
+class WFX_API CString
+{
+public:
+    CString() = default;
+    CString(const CString&) = default;
+    CString(CString&&) noexcept = default;
+    CString(LPCWSTR text);
+    CString(LPCWSTR text, int length);
+    CString(const char* text); // converted from the ANSI code page
+    CString(wchar_t ch, int repeat = 1);
+    CString(const std::wstring& text) : m_s(text) {}
+
+    CString& operator=(const CString&) = default;
+    CString& operator=(CString&&) noexcept = default;
+    CString& operator=(LPCWSTR text);
+    CString& operator=(wchar_t ch);
+
+    int GetLength() const { return int(m_s.size()); }
+    bool IsEmpty() const { return m_s.empty(); }
+    void Empty() { m_s.clear(); }
+    LPCWSTR GetString() const { return m_s.c_str(); }
+    operator LPCWSTR() const { return m_s.c_str(); }
+    const std::wstring& str() const { return m_s; }
+    wchar_t GetAt(int index) const;
+    wchar_t operator[](int index) const { return GetAt(index); }
+    void SetAt(int index, wchar_t ch);
+
+    CString& operator+=(const CString& other);
+    CString& operator+=(LPCWSTR text);
+    CString& operator+=(wchar_t ch);
+    void Append(LPCWSTR text) { *this += text; }
+    void AppendChar(wchar_t ch) { *this += ch; }
+
+    int Compare(LPCWSTR other) const;
+    int CompareNoCase(LPCWSTR other) const;
+
+    CString Mid(int first) const;
+    CString Mid(int first, int count) const;
+    CString Left(int count) const;
+    CString Right(int count) const;
+
+    int Find(wchar_t ch, int start = 0) const;
+    int Find(LPCWSTR sub, int start = 0) const;
+    int ReverseFind(wchar_t ch) const;
+    int FindOneOf(LPCWSTR chars) const;
+
+    int Replace(wchar_t oldCh, wchar_t newCh);
+    int Replace(LPCWSTR oldText, LPCWSTR newText);
+    int Remove(wchar_t ch);
+    int Insert(int index, LPCWSTR text);
+    int Insert(int index, wchar_t ch);
+    int Delete(int index, int count = 1);
+
+    CString& Trim();
+    CString& Trim(LPCWSTR chars);
+    CString& TrimLeft();
+    CString& TrimLeft(LPCWSTR chars);
+    CString& TrimRight();
+    CString& TrimRight(LPCWSTR chars);
+
+    CString& MakeUpper();
+    CString& MakeLower();
+    CString& MakeReverse();
+
+    // printf-style formatting with the runtime's wide semantics (%s is wide).
+    void Format(LPCWSTR format, ...);
+    void FormatV(LPCWSTR format, va_list args);
+    void AppendFormat(LPCWSTR format, ...);
+
+    // Direct access for API calls that fill a buffer: at least minLength
+    // characters are writable; ReleaseBuffer fixes the length (to the first
+    // terminator when newLength is -1).
+    LPWSTR GetBuffer(int minLength = 0);
+    LPWSTR GetBufferSetLength(int length);
+    void ReleaseBuffer(int newLength = -1);
+
+private:
+    std::wstring m_s;
+};
+
+WFX_API CString operator+(const CString& a, const CString& b);
+WFX_API CString operator+(const CString& a, LPCWSTR b);
+WFX_API CString operator+(LPCWSTR a, const CString& b);
+WFX_API CString operator+(const CString& a, wchar_t b);
+WFX_API CString operator+(wchar_t a, const CString& b);
+
+inline bool operator==(const CString& a, const CString& b)
+{
+    return a.Compare(b) == 0;
+}
+inline bool operator==(const CString& a, LPCWSTR b)
+{
+    return a.Compare(b) == 0;
+}
+inline bool operator==(LPCWSTR a, const CString& b)
+{
+    return b.Compare(a) == 0;
+}
+inline bool operator!=(const CString& a, const CString& b)
+{
+    return a.Compare(b) != 0;
+}
+inline bool operator!=(const CString& a, LPCWSTR b)
+{
+    return a.Compare(b) != 0;
+}
+inline bool operator!=(LPCWSTR a, const CString& b)
+{
+    return b.Compare(a) != 0;
+}
+inline bool operator<(const CString& a, const CString& b)
+{
+    return a.Compare(b) < 0;
+}
+inline bool operator>(const CString& a, const CString& b)
+{
+    return a.Compare(b) > 0;
+}
+inline bool operator<=(const CString& a, const CString& b)
+{
+    return a.Compare(b) <= 0;
+}
+inline bool operator>=(const CString& a, const CString& b)
+{
+    return a.Compare(b) >= 0;
+}
