@@ -311,38 +311,3 @@ void CString::ReleaseBuffer(int newLength)
         newLength = int(wcsnlen(m_s.c_str(), m_s.size()));
     m_s.resize(size_t(clampTo(newLength, 0, GetLength())));
 }
-
-CString operator+(const CString& a, const CString& b)
-{
-    CString r(a);
-    r += b;
-    return r;
-}
-
-CString operator+(const CString& a, LPCWSTR b)
-{
-    CString r(a);
-    r += b;
-    return r;
-}
-
-CString operator+(LPCWSTR a, const CString& b)
-{
-    CString r(a);
-    r += b;
-    return r;
-}
-
-CString operator+(const CString& a, wchar_t b)
-{
-    CString r(a);
-    r += b;
-    return r;
-}
-
-CString operator+(wchar_t a, const CString& b)
-{
-    CString r(a);
-    r += b;
-    return r;
-}

@@ -3,6 +3,7 @@
 #include "WfxApi.h"
 
 #include <string>
+#include <type_traits>
 
 // A wide string with the operations the program's code uses. Positions and
 // counts out of range are clamped, never an error.
@@ -86,11 +87,15 @@ private:
     std::wstring m_s;
 };
 
-WFX_API CString operator+(const CString& a, const CString& b);
-WFX_API CString operator+(const CString& a, LPCWSTR b);
-WFX_API CString operator+(LPCWSTR a, const CString& b);
-WFX_API CString operator+(const CString& a, wchar_t b);
-WFX_API CString operator+(wchar_t a, const CString& b);
+// Concatenation with a string, text or character on either side.
+template <class A, class B,
+          class = std::enable_if_t<std::is_same<A, CString>::value || std::is_same<B, CString>::value>>
+CString operator+(const A& a, const B& b)
+{
+    CString joined(a);
+    joined += b;
+    return joined;
+}
 
 inline bool operator==(const CString& a, const CString& b)
 {

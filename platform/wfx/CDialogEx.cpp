@@ -1,0 +1,3 @@
+#include "CDialogEx.h"
+
+IMPLEMENT_DYNAMIC(CDialogEx, CDialog)

@@ -1,0 +1,3 @@
+#include "CFrameWnd.h"
+
+IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)

@@ -1,0 +1,3 @@
+#include "CSpinButtonCtrl.h"
+
+IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)

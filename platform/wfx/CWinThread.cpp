@@ -1,0 +1,106 @@
+#include "CWinThread.h"
+
+#include "CDC.h"
+#include "CGdiObject.h"
+#include "CMenu.h"
+#include "CWinApp.h"
+#include "CWnd.h"
+#include "WfxInternal.h"
+
+IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
+
+CWinThread* AfxGetThread()
+{
+    static CWinThread defaultThread;
+    CWinApp* app = AfxGetApp();
+    return app ? static_cast<CWinThread*>(app) : &defaultThread;
+}
+
+CWnd* AfxGetMainWnd()
+{
+    return AfxGetThread()->GetMainWnd();
+}
+
+BOOL CWinThread::InitInstance()
+{
+    return FALSE;
+}
+
+int CWinThread::ExitInstance()
+{
+    return int(m_msgCur.wParam);
+}
+
+int CWinThread::Run()
+{
+    bool idle = true;
+    LONG idleCount = 0;
+    MSG peek;
+    for (;;) {
+        while (idle && !PeekMessageW(&peek, nullptr, 0, 0, PM_NOREMOVE))
+            idle = OnIdle(idleCount++) != FALSE;
+        do {
+            if (!PumpMessage())
+                return ExitInstance();
+            if (IsIdleMessage(&m_msgCur)) {
+                idle = true;
+                idleCount = 0;
+            }
+        } while (PeekMessageW(&peek, nullptr, 0, 0, PM_NOREMOVE));
+    }
+}
+
+BOOL CWinThread::PumpMessage()
+{
+    if (GetMessageW(&m_msgCur, nullptr, 0, 0) <= 0)
+        return FALSE;
+    if (!PreTranslateMessage(&m_msgCur)) {
+        TranslateMessage(&m_msgCur);
+        DispatchMessageW(&m_msgCur);
+    }
+    return TRUE;
+}
+
+BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
+{
+    if (!pMsg->hwnd)
+        return FALSE;
+    wfxRelayToolTip(pMsg);
+    CWnd* mainWnd = GetMainWnd();
+    HWND stop = mainWnd ? mainWnd->m_hWnd : nullptr;
+    if (CWnd::WalkPreTranslateTree(stop, pMsg))
+        return TRUE;
+    // A message of a window outside the main window (a popup dialog) is
+    // still shown to the main window.
+    bool outside = stop && pMsg->hwnd != stop && !::IsChild(stop, pMsg->hwnd);
+    return outside && mainWnd->PreTranslateMessage(pMsg);
+}
+
+BOOL CWinThread::IsIdleMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE) {
+        CPoint point(pMsg->pt);
+        bool same = point == m_lastMousePoint && pMsg->message == m_lastMouseMessage;
+        m_lastMousePoint = point;
+        m_lastMouseMessage = pMsg->message;
+        return !same;
+    }
+    return pMsg->message != WM_PAINT && pMsg->message != 0x0118; // WM_SYSTIMER: caret blinks
+}
+
+BOOL CWinThread::OnIdle(LONG lCount)
+{
+    if (lCount == 0) {
+        CWnd* mainWnd = GetMainWnd();
+        if (mainWnd && mainWnd->m_hWnd && mainWnd->IsWindowVisible()) {
+            mainWnd->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+            mainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE);
+        }
+        return TRUE;
+    }
+    CWnd::DeleteTempMap();
+    CDC::DeleteTempMap();
+    CGdiObject::DeleteTempMap();
+    CMenu::DeleteTempMap();
+    return FALSE;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+// Internal glue shared by the framework's own sources.
+
+#include "CWnd.h"
+
+class IError;
+
+// One call of the window procedure for an object; `alive` turns false when
+// the object is deleted while the call is still on the stack.
+struct CWnd::ProcFrame
+{
+    ProcFrame* outer;
+    bool alive;
+};
+
+// Per-thread state of the window layer.
+struct WfxThreadState
+{
+    MSG current;        // the message being handled, for CWnd::Default
+    CWnd* wndInit;      // the object whose window is being created
+    HHOOK creationHook; // installed while windows are created
+};
+
+WfxThreadState& wfxThreadState();
+
+// Hands the next window created on this thread to an object (WM_CREATE and
+// everything before it then reach the object).
+struct WfxCreationHook
+{
+    static void arm(CWnd* wnd);
+    // True when the armed object got its window.
+    static bool disarm();
+    static LRESULT CALLBACK procedure(int code, WPARAM wParam, LPARAM lParam);
+};
+
+// Shows what was caught at a window procedure boundary (through the message
+// box hook) and deletes the error object.
+void wfxReportError(IError* error);
+void wfxReportFailure(const wchar_t* what);
+
+// The module instance of the framework DLL.
+HINSTANCE wfxModule();
+
+// Registers the common control classes once per process.
+void wfxInitCommonControls();
+
+// Shows a mouse message to the tooltip of the window under it (see
+// CWnd::EnableToolTips); the tooltip control of this thread, or null.
+void wfxRelayToolTip(MSG* pMsg);
+HWND wfxToolTipWindow();

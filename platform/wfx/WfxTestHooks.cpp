@@ -1,0 +1,63 @@
+#include "WfxTestHooks.h"
+
+#include <mutex>
+
+namespace {
+
+std::mutex g_lock;
+WfxMessageBoxHook g_messageBox;
+WfxModalDialogHook g_modalDialog;
+WfxWaitCursorHook g_waitCursor;
+
+template <class Hook> Hook current(const Hook& hook)
+{
+    std::lock_guard<std::mutex> guard(g_lock);
+    return hook;
+}
+
+template <class Hook> void replace(Hook& hook, Hook with)
+{
+    std::lock_guard<std::mutex> guard(g_lock);
+    hook = std::move(with);
+}
+
+} // namespace
+
+void WfxSetMessageBoxHook(WfxMessageBoxHook hook)
+{
+    replace(g_messageBox, std::move(hook));
+}
+
+int WfxShowMessageBox(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type)
+{
+    WfxMessageBoxHook hook = current(g_messageBox);
+    if (hook)
+        return hook(owner, text ? text : L"", caption ? caption : L"", type);
+    return MessageBoxW(owner, text, caption, type);
+}
+
+void WfxSetModalDialogHook(WfxModalDialogHook hook)
+{
+    replace(g_modalDialog, std::move(hook));
+}
+
+void WfxRunModalDialogHook(CDialog& dialog)
+{
+    WfxModalDialogHook hook = current(g_modalDialog);
+    if (hook)
+        hook(dialog);
+}
+
+void WfxSetWaitCursorHook(WfxWaitCursorHook hook)
+{
+    replace(g_waitCursor, std::move(hook));
+}
+
+bool WfxRunWaitCursorHook(bool shown)
+{
+    WfxWaitCursorHook hook = current(g_waitCursor);
+    if (!hook)
+        return false;
+    hook(shown);
+    return true;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+// Hooks that let tests stand in for the user, so that no test ever waits on
+// a modal window. Set a hook to an empty function to remove it.
+
+#include "WfxApi.h"
+
+#include <functional>
+
+class CDialog;
+
+// Answers every message box (CWnd::MessageBox, AfxMessageBox and errors
+// reported at a window procedure boundary) instead of showing it; returns
+// the button the user would have pressed.
+using WfxMessageBoxHook = std::function<int(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type)>;
+WFX_API void WfxSetMessageBoxHook(WfxMessageBoxHook hook);
+WFX_API int WfxShowMessageBox(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
+
+// Called when a modal dialog is initialised and about to run its loop; it
+// may end the dialog (EndDialog) or send it messages. Without a hook the
+// dialog waits for the user.
+using WfxModalDialogHook = std::function<void(CDialog& dialog)>;
+WFX_API void WfxSetModalDialogHook(WfxModalDialogHook hook);
+WFX_API void WfxRunModalDialogHook(CDialog& dialog);
+
+// Told when the wait cursor is shown (true) and taken away (false), instead
+// of changing the cursor.
+using WfxWaitCursorHook = std::function<void(bool shown)>;
+WFX_API void WfxSetWaitCursorHook(WfxWaitCursorHook hook);
+WFX_API bool WfxRunWaitCursorHook(bool shown);

@@ -1,0 +1,72 @@
+#pragma once
+
+// Helpers of the framework tests: a top-level window to hold test children,
+// message pumping through the framework's loop, and recorders for the hooks.
+
+#include <Wfx.h>
+
+#include <IError.h>
+
+#include <string>
+#include <vector>
+
+namespace wfxtest {
+
+// A visible top-level window. Shown without activation: under Wine without
+// a window manager, hiding an activated top-level window waits 2 seconds.
+class HostWindow : public CWnd
+{
+public:
+    HostWindow()
+    {
+        CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS, nullptr, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)),
+                 L"host", WS_POPUP | WS_BORDER, 50, 50, 400, 300, nullptr, nullptr);
+        ShowWindow(SW_SHOWNA);
+    }
+};
+
+// Runs every message already waiting through the framework's message loop
+// (PreTranslateMessage walk included).
+inline void pumpPending()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        AfxGetThread()->PumpMessage();
+}
+
+// Answers message boxes with `answer` and keeps their texts while it lives.
+class MessageBoxRecorder
+{
+public:
+    explicit MessageBoxRecorder(int answer = IDOK)
+    {
+        WfxSetMessageBoxHook([this, answer](HWND, LPCWSTR text, LPCWSTR, UINT) {
+            texts.push_back(text);
+            return answer;
+        });
+    }
+    ~MessageBoxRecorder() { WfxSetMessageBoxHook(nullptr); }
+
+    std::vector<std::wstring> texts;
+};
+
+// Removes the modal dialog hook at the end of a test.
+struct ModalHook
+{
+    explicit ModalHook(WfxModalDialogHook hook) { WfxSetModalDialogHook(std::move(hook)); }
+    ~ModalHook() { WfxSetModalDialogHook(nullptr); }
+};
+
+// An error object that counts its deletions.
+class TestError : public IError
+{
+public:
+    TestError() : IError(5, L"handler()", __LINE__, L"test") { setMsgs(); }
+    ~TestError() override { ++s_deleted; }
+    void setMsgs() override { m_msgs.push_back(L"Test failure."); }
+    std::wstring name() const override { return L"TestError"; }
+
+    static int s_deleted;
+};
+
+} // namespace wfxtest
