@@ -74,6 +74,7 @@ public:
     explicit CTestDialog(CWnd* parent = nullptr) : CDialog(IDD_TEST, parent) {}
 
     std::vector<std::wstring> m_log;
+    std::vector<UINT> m_keys;
     CString m_text = L"hello";
     int m_checked = 1;
     int m_number = 12;
@@ -99,6 +100,12 @@ protected:
     {
         m_log.push_back(L"init dialog");
         return CDialog::OnInitDialog();
+    }
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (pMsg->message == WM_KEYDOWN)
+            m_keys.push_back(UINT(pMsg->wParam));
+        return CDialog::PreTranslateMessage(pMsg);
     }
     afx_msg int OnCreate(LPCREATESTRUCT cs)
     {
@@ -283,13 +290,15 @@ TEST(WfxDialog, ModalDialogsEndWithTheRightResult)
 {
     HostWindow host;
     {
-        // Clicked through the modal loop.
+        // A key and a click through the modal loop.
         ModalHook hook([](CDialog& dialog) {
             dialog.SetDlgItemText(IDC_EDIT, L"confirmed");
+            ::PostMessageW(::GetDlgItem(dialog.m_hWnd, IDC_EDIT), WM_KEYDOWN, VK_F3, 0);
             postClick(dialog, IDOK);
         });
         CTestDialog dialog(&host);
         EXPECT_EQ(IDOK, dialog.DoModal());
+        EXPECT_EQ(std::vector<UINT>{VK_F3}, dialog.m_keys);
         EXPECT_EQ(L"confirmed", dialog.m_text);
         EXPECT_EQ(nullptr, dialog.m_hWnd);
         EXPECT_TRUE(host.IsWindowEnabled());
