@@ -9,6 +9,19 @@
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 
+namespace {
+
+// Whether the parent (or owner) chain of `from` reaches `target`.
+bool leadsTo(HWND from, HWND target)
+{
+    for (HWND h = from; h; h = ::GetParent(h))
+        if (h == target)
+            return true;
+    return false;
+}
+
+} // namespace
+
 CWinThread* AfxGetThread()
 {
     static CWinThread defaultThread;
@@ -70,10 +83,9 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
     HWND stop = mainWnd ? mainWnd->m_hWnd : nullptr;
     if (CWnd::WalkPreTranslateTree(stop, pMsg))
         return TRUE;
-    // A message of a window outside the main window (a popup dialog) is
-    // still shown to the main window.
-    bool outside = stop && pMsg->hwnd != stop && !::IsChild(stop, pMsg->hwnd);
-    return outside && mainWnd->PreTranslateMessage(pMsg);
+    // A window that the walk does not lead to the main window (a popup
+    // without owner) still shows its messages to the main window.
+    return stop && !leadsTo(pMsg->hwnd, stop) && mainWnd->PreTranslateMessage(pMsg);
 }
 
 BOOL CWinThread::IsIdleMessage(MSG* pMsg)

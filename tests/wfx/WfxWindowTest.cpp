@@ -368,6 +368,24 @@ TEST(WfxWindow, UpdateUiDrivesMenusAndDisabledCommandsDoNotRun)
     EXPECT_FALSE(AfxGetThread()->OnIdle(1)); // frees temporary objects, wants no more idle time
 }
 
+TEST(WfxWindow, PopupMenusAskForCommandStateWhileTracked)
+{
+    HostWindow host;
+    CMenuOwner owner;
+    ASSERT_TRUE(createChild(owner, host));
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_LIB_MENU)); // held by the library only
+    CMenu* popup = menu.GetSubMenu(0);
+    ASSERT_NE(nullptr, popup);
+    EXPECT_EQ(UINT(ID_LIB_MENU_ITEM), popup->GetMenuItemID(0));
+
+    CMenu tracked;
+    ASSERT_TRUE(tracked.LoadMenu(IDR_TEST_MENU));
+    owner.PostMessage(WM_CANCELMODE); // closes the menu as soon as it runs
+    EXPECT_EQ(0, tracked.GetSubMenu(0)->TrackPopupMenu(TPM_RETURNCMD, 10, 10, &owner));
+    EXPECT_TRUE(tracked.GetSubMenu(0)->GetMenuState(ID_CMD_DISABLED, MF_BYCOMMAND) & MF_GRAYED);
+}
+
 TEST(WfxWindow, OwnerDrawnMenuItemsReachTheirMenu)
 {
     HostWindow host;
