@@ -274,7 +274,7 @@ void CString::FormatV(LPCWSTR format, va_list args)
     m_s.swap(out);
 }
 
-void CString::Format(LPCWSTR format, ...)
+void CString::formatRaw(LPCWSTR format, ...)
 {
     va_list args;
     va_start(args, format);
@@ -282,7 +282,7 @@ void CString::Format(LPCWSTR format, ...)
     va_end(args);
 }
 
-void CString::AppendFormat(LPCWSTR format, ...)
+void CString::appendFormatRaw(LPCWSTR format, ...)
 {
     CString more;
     va_list args;

@@ -72,9 +72,10 @@ public:
     CString& MakeReverse();
 
     // printf-style formatting with the runtime's wide semantics (%s is wide).
-    void Format(LPCWSTR format, ...);
+    // CString and std::wstring arguments are passed on as their text.
+    template <class... Args> void Format(LPCWSTR format, const Args&... args);
+    template <class... Args> void AppendFormat(LPCWSTR format, const Args&... args);
     void FormatV(LPCWSTR format, va_list args);
-    void AppendFormat(LPCWSTR format, ...);
 
     // Direct access for API calls that fill a buffer: at least minLength
     // characters are writable; ReleaseBuffer fixes the length (to the first
@@ -84,8 +85,41 @@ public:
     void ReleaseBuffer(int newLength = -1);
 
 private:
+    void formatRaw(LPCWSTR format, ...);
+    void appendFormatRaw(LPCWSTR format, ...);
+
     std::wstring m_s;
 };
+
+namespace wfx {
+
+// What a formatting argument hands to the C formatter.
+template <class T> const T& formatArg(const T& value)
+{
+    return value;
+}
+
+inline LPCWSTR formatArg(const CString& text)
+{
+    return text.GetString();
+}
+
+inline LPCWSTR formatArg(const std::wstring& text)
+{
+    return text.c_str();
+}
+
+} // namespace wfx
+
+template <class... Args> void CString::Format(LPCWSTR format, const Args&... args)
+{
+    formatRaw(format, wfx::formatArg(args)...);
+}
+
+template <class... Args> void CString::AppendFormat(LPCWSTR format, const Args&... args)
+{
+    appendFormatRaw(format, wfx::formatArg(args)...);
+}
 
 // Concatenation with a string, text or character on either side.
 template <class A, class B,

@@ -51,6 +51,11 @@ TEST(WfxString, FormatAndBuffers)
     EXPECT_EQ(L"x=-12, 3.14, narrow", s);
     s.Format(L"%s", L"");
     EXPECT_TRUE(s.IsEmpty());
+    // Strings as arguments give their text, not their object bytes.
+    s.Format(L"%s and %s", CString(L"one"), std::wstring(L"two"));
+    EXPECT_EQ(L"one and two", s);
+    s.AppendFormat(L" (%d)", 3);
+    EXPECT_EQ(L"one and two (3)", s);
     CString buffer;
     wcscpy(buffer.GetBuffer(20), L"filled");
     buffer.ReleaseBuffer();
