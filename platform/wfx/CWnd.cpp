@@ -15,10 +15,6 @@ IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
 namespace {
 
-// The procedure a window had before an object took it over, kept on the
-// window so that it survives the object.
-const wchar_t kSuperProcProp[] = L"WfxSuperProc";
-
 WfxHandleMap<HWND, CWnd>& windowMap()
 {
     static WfxHandleMap<HWND, CWnd> map(&CWnd::m_hWnd);
@@ -122,11 +118,11 @@ void CWnd::installProcedure(HWND hWnd)
     WNDPROC old = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::windowProcedure)));
     if (old == &CWnd::windowProcedure) {
-        m_pfnSuper = reinterpret_cast<WNDPROC>(GetPropW(hWnd, kSuperProcProp));
+        m_pfnSuper = reinterpret_cast<WNDPROC>(GetPropW(hWnd, kWfxSuperProcProp));
         return;
     }
     m_pfnSuper = old;
-    SetPropW(hWnd, kSuperProcProp, reinterpret_cast<HANDLE>(old));
+    SetPropW(hWnd, kWfxSuperProcProp, reinterpret_cast<HANDLE>(old));
 }
 
 void CWnd::takeOverWindow(HWND hWnd)
@@ -164,7 +160,7 @@ HWND CWnd::UnsubclassWindow()
         return nullptr;
     if (m_pfnSuper) {
         SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-        RemovePropW(m_hWnd, kSuperProcProp);
+        RemovePropW(m_hWnd, kWfxSuperProcProp);
         m_pfnSuper = nullptr;
     }
     return Detach();
@@ -173,7 +169,7 @@ HWND CWnd::UnsubclassWindow()
 void CWnd::forgetWindow(HWND hWnd)
 {
     windowMap().removePermanent(hWnd, this);
-    RemovePropW(hWnd, kSuperProcProp);
+    RemovePropW(hWnd, kWfxSuperProcProp);
     m_hWnd = nullptr;
     m_pfnSuper = nullptr;
 }

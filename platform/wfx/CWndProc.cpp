@@ -50,7 +50,7 @@ LRESULT CALLBACK CWnd::windowProcedure(HWND hWnd, UINT message, WPARAM wParam, L
 {
     CWnd* wnd = FromHandlePermanent(hWnd);
     if (!wnd) {
-        WNDPROC super = reinterpret_cast<WNDPROC>(GetPropW(hWnd, L"WfxSuperProc"));
+        WNDPROC super = reinterpret_cast<WNDPROC>(GetPropW(hWnd, kWfxSuperProcProp));
         return super ? CallWindowProcW(super, hWnd, message, wParam, lParam)
                      : ::DefWindowProcW(hWnd, message, wParam, lParam);
     }

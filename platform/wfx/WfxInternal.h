@@ -14,6 +14,10 @@ struct CWnd::ProcFrame
     bool alive;
 };
 
+// The procedure a window had before an object took it over, kept on the
+// window so that it survives the object.
+constexpr wchar_t kWfxSuperProcProp[] = L"WfxSuperProc";
+
 // Per-thread state of the window layer.
 struct WfxThreadState
 {
