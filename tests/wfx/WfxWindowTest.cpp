@@ -178,6 +178,34 @@ public:
     }
 };
 
+// Leaves its tooltip text to the notification.
+class CCallbackTipWnd : public CWnd
+{
+public:
+    int m_needText = 0;
+    INT_PTR OnToolHitTest(CPoint, TOOLINFOW* ti) const override
+    {
+        ti->hwnd = m_hWnd;
+        ti->uId = 0;
+        ti->lpszText = LPSTR_TEXTCALLBACKW;
+        GetClientRect(&ti->rect);
+        return 1;
+    }
+
+protected:
+    afx_msg BOOL OnToolNeedText(UINT, NMHDR* hdr, LRESULT*)
+    {
+        ++m_needText;
+        wcscpy(reinterpret_cast<NMTTDISPINFOW*>(hdr)->szText, L"asked for");
+        return TRUE;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCallbackTipWnd, CWnd)
+ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, &CCallbackTipWnd::OnToolNeedText)
+END_MESSAGE_MAP()
+
 HWND findToolTip()
 {
     HWND found = nullptr;
@@ -451,4 +479,25 @@ TEST(WfxWindow, WaitCursorTellsTheHookOncePerNesting)
     }
     WfxSetWaitCursorHook(nullptr);
     EXPECT_EQ((std::vector<bool>{true, false}), calls);
+}
+
+TEST(WfxWindow, ToolTipTextCanBeAskedForByNotification)
+{
+    HostWindow host;
+    CCallbackTipWnd wnd;
+    ASSERT_TRUE(createChild(wnd, host));
+    wnd.EnableToolTips(TRUE);
+    wnd.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    pumpPending();
+    HWND tip = findToolTip();
+    ASSERT_NE(nullptr, tip);
+    wchar_t text[80] = {};
+    TOOLINFOW ti{};
+    ti.cbSize = sizeof(ti);
+    ti.hwnd = wnd.m_hWnd;
+    ti.uId = 0;
+    ti.lpszText = text;
+    SendMessageW(tip, TTM_GETTEXTW, 80, LPARAM(&ti));
+    EXPECT_EQ(1, wnd.m_needText);
+    EXPECT_STREQ(L"asked for", text);
 }
