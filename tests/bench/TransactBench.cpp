@@ -1,8 +1,9 @@
-// Transactions per second over a real COM port (a pty pair under Wine)
-// against the simulated controller with its replies paced at 38400 baud,
-// beside the limit that the line sets for the same bytes (request and
-// reply, 10 bits a byte). The simulator paces only its replies, so a kind
-// of transaction with a long request can come out above the limit.
+// Transactions per second of CLPGDevice over a real COM port (a pty pair
+// under Wine) against kwsim --pace, whose line carries 10 bits a byte at
+// 38400 baud both ways, beside the limit that such a line sets for the same
+// bytes (request and reply frame). The ratio of the two is the share of the
+// line's time that the transactions use: 1 would mean nothing lost beyond
+// the bytes' own time on the line.
 //
 // Run inside the test environment:
 //   . tests/testenv.sh build && wine build/bin/transact_bench.exe [seconds]; kw_testenv_cleanup
@@ -66,7 +67,10 @@ int main(int argc, char** argv)
         {"block 31", {7, 0, 0, 0, 0, 0}, false},
         {"sample", {36, 0, 0, 0, 0, 0}, true},
     };
-    printf("kwsim --pace: replies leave at 38400 baud\n");
+    printf(
+        "Transactions per second through CLPGDevice against kwsim --pace over a pty-linked COM port.\n"
+        "The line carries 10 bits a byte at 38400 baud both ways; wire limit = 3840 bytes/s over the bytes\n"
+        "of request and reply frame; ratio = rate / wire limit (1.000: no time lost beyond the line).\n");
     for (const Kind& kind : kinds)
         measure(device, kind, seconds);
     device.m_port.close();

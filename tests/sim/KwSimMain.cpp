@@ -9,7 +9,6 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
-#include <thread>
 
 namespace {
 
@@ -35,8 +34,8 @@ HANDLE openPort(unsigned port)
     dcb.StopBits = ONESTOPBIT;
     dcb.fBinary = TRUE;
     SetCommState(h, &dcb);
-    // Return what has come as soon as anything has, else after 20 ms.
-    COMMTIMEOUTS timeouts{MAXDWORD, MAXDWORD, 20, 0, 1000};
+    // A read waits up to 20 ms for as many bytes as it asks for; see readSome().
+    COMMTIMEOUTS timeouts{0, 0, 20, 0, 1000};
     SetCommTimeouts(h, &timeouts);
     return h;
 }
@@ -77,16 +76,27 @@ void writeAll(HANDLE port, const uint8_t* data, size_t size)
     WriteFile(port, data, static_cast<DWORD>(size), &n, nullptr);
 }
 
-// 10 bits a byte at 38400 baud, in small pieces.
+// Time on the line for `bytes` bytes of 10 bits at 38400 baud.
+int64_t wireUs(size_t bytes)
+{
+    return static_cast<int64_t>(bytes * 10 * 1000000 / 38400);
+}
+
+// Never early: whole milliseconds asleep, the rest yielding.
+void sleepUntil(int64_t dueUs)
+{
+    for (int64_t left = dueUs - nowUs(); left > 0; left = dueUs - nowUs())
+        Sleep(static_cast<DWORD>(left / 1000));
+}
+
+// Each piece leaves once its bytes have had their time on the line.
 void sendPaced(HANDLE port, const uint8_t* data, size_t size)
 {
     constexpr size_t kPiece = 8;
     const int64_t start = nowUs();
     for (size_t at = 0; at < size; at += kPiece) {
         const size_t n = std::min(kPiece, size - at);
-        const int64_t due = start + static_cast<int64_t>((at + n) * 10 * 1000000 / 38400);
-        std::this_thread::sleep_until(std::chrono::steady_clock::now() +
-                                      std::chrono::microseconds(due - nowUs()));
+        sleepUntil(start + wireUs(at + n));
         writeAll(port, data + at, n);
     }
 }
@@ -125,17 +135,62 @@ bool markReady(const std::wstring& path)
     return true;
 }
 
+// Waits for a first byte, then takes what else has come. A read that would
+// return early once anything has come (MAXDWORD interval and multiplier)
+// waits out its whole time-out under Wine: 20 ms lost on every request.
+bool readSome(HANDLE port, uint8_t* buffer, DWORD size, DWORD& got)
+{
+    got = 0;
+    if (!ReadFile(port, buffer, 1, &got, nullptr))
+        return false;
+    COMSTAT status{};
+    DWORD errors = 0;
+    if (!got || !ClearCommError(port, &errors, &status) || !status.cbInQue)
+        return true;
+    DWORD more = 0;
+    const BOOL ok = ReadFile(port, buffer + 1, std::min<DWORD>(status.cbInQue, size - 1), &more, nullptr);
+    got += more;
+    return ok;
+}
+
+// Paced, the request's bytes have their time on the line too: they follow
+// one another from when they were read, and the reply leaves once the last
+// has come through.
+class RequestLine
+{
+public:
+    explicit RequestLine(bool paced) : m_paced(paced) {}
+    void read(size_t bytes, int64_t atUs)
+    {
+        if (m_paced)
+            m_throughUs = std::max(m_throughUs, atUs) + wireUs(bytes);
+    }
+    void waitUntilThrough() const { sleepUntil(m_throughUs); }
+
+private:
+    bool m_paced;
+    int64_t m_throughUs = 0;
+};
+
 int serve(HANDLE port, kwsim::SimController& sim, const kwsim::KwSimOptions& options)
 {
     uint8_t buffer[512];
+    RequestLine line(options.paced);
     for (;;) {
         DWORD got = 0;
-        if (!ReadFile(port, buffer, sizeof buffer, &got, nullptr)) {
+        if (!readSome(port, buffer, sizeof buffer, got)) {
             std::fwprintf(stderr, L"kwsim: reading COM%u failed (%lu)\n", options.port, GetLastError());
             return 1;
         }
-        if (got)
-            sendReply(port, sim.receive(buffer, got, nowUs()), options);
+        if (!got)
+            continue;
+        const int64_t now = nowUs();
+        line.read(got, now);
+        const std::vector<uint8_t> reply = sim.receive(buffer, got, now);
+        if (reply.empty())
+            continue;
+        line.waitUntilThrough();
+        sendReply(port, reply, options);
     }
 }
 

@@ -77,6 +77,12 @@ const Bytes kIdentify{0xAA, 0x55, 0x08, 0x02, 0x00, 0x00, 0xCC, 0x00, 0x00, 0x04
 const Bytes kDeviceInfo{0xAA, 0x55, 0x08, 0x02, 0x01, 0x05, 0xA0, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x1E};
 // A live-data sample request, nonce 0: sum 1 + 36 + 2 + 8.
 const Bytes kSample{0xAA, 0x55, 0x08, 0x02, 0x00, 0x00, 0x24, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2F};
+
+long long msSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
+        .count();
+}
 } // namespace
 
 TEST(KwSim, AnswersHandBuiltRequestsAndLogsThem)
@@ -116,15 +122,27 @@ TEST(KwSim, SilentControllerOnlyListens)
     EXPECT_EQ("2 204 cc0000040000\n", sim.log());
 }
 
-TEST(KwSim, PacedRepliesTakeTheirWireTime)
+TEST(KwSim, PacedExchangesTakeTheWireTimeOfBothFrames)
 {
     KwSimRun sim;
     ASSERT_TRUE(sim.start(L"--pace"));
     const auto before = std::chrono::steady_clock::now();
     for (int i = 0; i < 10; ++i)
         ASSERT_EQ(82u, plainPayload(sim.exchange(kSample, 90)).size());
-    // 90 reply bytes of 10 bits at 38400 baud, ten times.
-    EXPECT_GE(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(230));
+    // 14 request and 90 reply bytes of 10 bits at 38400 baud (27.08 ms), ten times.
+    EXPECT_GE(msSince(before), 270);
+}
+
+TEST(KwSim, PacedControllerAnswersOnceTheRequestIsThrough)
+{
+    KwSimRun sim;
+    ASSERT_TRUE(sim.start(L"--pace"));
+    const auto before = std::chrono::steady_clock::now();
+    for (int i = 0; i < 20; ++i)
+        ASSERT_EQ(6u, plainPayload(sim.exchange(kIdentify, 14)).size());
+    // 28 bytes on the line take 7.3 ms; a read that waited out a 20 ms
+    // time-out on every request would need more than 27 ms.
+    EXPECT_LT(msSince(before), 20 * 15);
 }
 
 TEST(KwSim, SplitRepliesArriveInTwoParts)
@@ -133,7 +151,7 @@ TEST(KwSim, SplitRepliesArriveInTwoParts)
     ASSERT_TRUE(sim.start(L"--split 6:300"));
     const auto before = std::chrono::steady_clock::now();
     EXPECT_EQ(6u, plainPayload(sim.exchange(kIdentify, 14)).size());
-    EXPECT_GE(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(280));
+    EXPECT_GE(msSince(before), 280);
 }
 
 TEST(KwSim, RefusesABadCommandLine)

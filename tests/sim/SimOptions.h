@@ -14,7 +14,7 @@ struct KwSimOptions
     unsigned port = 0;
     std::wstring logFile;   // one line per request (SimRequest::toLogLine)
     std::wstring readyFile; // created once the port is open
-    bool paced = false;     // replies leave at 38400 baud
+    bool paced = false;     // the line runs at 38400 baud both ways
     unsigned replyDelayMs = 0;
     unsigned splitAt = 0; // each reply pauses after this many bytes
     unsigned splitPauseMs = 0;
