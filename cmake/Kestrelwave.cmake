@@ -27,10 +27,14 @@ function(kw_add_dll target outname exportdef)
     target_link_libraries(${target} PRIVATE ${A_LIBS} PUBLIC ${A_PUBLIC_LIBS})
 endfunction()
 
-# kw_add_test(<name> SOURCES ... [LIBS ...] [LABELS ...] [TIMEOUT s])
+# kw_add_test(<name> SOURCES ... [LIBS ...] [LABELS ...] [TIMEOUT s] [RESOURCE_LOCK names...])
 # A GoogleTest program run through Wine by CTest.
+# Test programs share one Wine prefix and run side by side; RESOURCE_LOCK keeps
+# those that touch the same shared thing apart. Locks in use:
+#   lastport_registry  HKCU\Software\Kestrelwave "Last RS nr": every program that
+#                      reads, writes or deletes it (the serial-port tests delete the key)
 function(kw_add_test name)
-    cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;LIBS;LABELS;RESOURCE_LOCK" ${ARGN})
     add_executable(${name} ${A_SOURCES})
     target_link_libraries(${name} PRIVATE ${A_LIBS} kw_gtest_main)
     add_test(NAME ${name} COMMAND ${name})
@@ -38,4 +42,7 @@ function(kw_add_test name)
         set(A_TIMEOUT 300)
     endif()
     set_tests_properties(${name} PROPERTIES TIMEOUT ${A_TIMEOUT} LABELS "${A_LABELS}")
+    if(A_RESOURCE_LOCK)
+        set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${A_RESOURCE_LOCK}")
+    endif()
 endfunction()
