@@ -169,6 +169,8 @@ public:
     CSendrelMutex m_mutex;
 
 private:
+    bool identifyBootloader();
+
     // "NO CONNECTION" for a controller of unknown hardware is said once a run.
     bool m_noConnectionShown = false;
 };

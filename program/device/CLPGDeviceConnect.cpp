@@ -1,0 +1,199 @@
+#include "CLPGDevice.h"
+
+#include "CCipher.h"
+#include "DeviceRequests.h"
+#include "SettingsBlocks.h"
+#include "UserInterface.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <ctime>
+
+using namespace devreq;
+
+namespace {
+
+const unsigned kLastPort = 256;
+const unsigned kReadAgainPauseMs = 100;
+const uint8_t kApplicationRunning = 4;
+const uint8_t kBootloaderRunning = 5;
+const uint8_t kFamily1 = '/';
+const uint8_t kFamily2 = '0';
+const unsigned char kBootloaderCode = 196;
+const unsigned short kFamily1BootCode = 248;
+const unsigned short kFamily2BootCode = 223;
+const int kBootloaderVersion = 768;
+const uint16_t kLiveDataAllowed = 0x0055;
+const wchar_t kCantRead[] = L"Can't read settings from device!";
+
+const wchar_t* familyName(uint8_t hardware)
+{
+    return hardware == kFamily2 ? L"KESTRELWAVE2" : L"KESTRELWAVE";
+}
+
+std::vector<uint8_t> identificationRequest()
+{
+    return {0xCC, 0x00, 0x00, 0x04, 0x00, 0x00};
+}
+
+// A read during connection gets a second chance; a second failure is shown
+// and the connection goes on without that part.
+void readOrTell(CLPGDevice& device, bool (CLPGDevice::*read)())
+{
+    if ((device.*read)())
+        return;
+    Sleep(kReadAgainPauseMs);
+    if (!(device.*read)())
+        showDeviceMessage(kCantRead);
+}
+
+// The serial number is plain text or enciphered; either way it ends at
+// its first zero.
+std::wstring serialNumber(const uint8_t* name)
+{
+    std::wstring text;
+    if (plainDeviceName(name, text))
+        return text;
+    const std::wstring block(name, name + kDeviceNameSize);
+    text = CCipher().decipher(kSerialNumberKey, block);
+    return text.substr(0, text.find(L'\0'));
+}
+
+} // namespace
+
+void CLPGDevice::connect()
+{
+    srand(static_cast<unsigned>(time(nullptr)));
+    discover();
+}
+
+void CLPGDevice::discover()
+{
+    m_connected = false;
+    const unsigned remembered = readLastPortNr();
+    std::vector<unsigned> present;
+    for (unsigned n = 1; n <= kLastPort; ++n)
+        if (m_port.present(n))
+            present.push_back(n);
+    const bool rememberedPresent =
+        remembered != 0 && std::find(present.begin(), present.end(), remembered) != present.end();
+    if (rememberedPresent && tryPort(remembered))
+        return;
+    for (unsigned n : present)
+        if (tryPort(n))
+            return;
+    m_connected = false;
+}
+
+// A port that answers nothing is not kept open.
+bool CLPGDevice::tryPort(unsigned n)
+{
+    try {
+        openControllerLine(m_port, n);
+        if (readAllSettings()) {
+            writeLastPortNr(n);
+            return true;
+        }
+    } catch (IError* error) {
+        delete error;
+    }
+    if (m_port.isOpen())
+        m_port.close();
+    return false;
+}
+
+bool CLPGDevice::reopenPort()
+{
+    CMutexGuard guard(&m_mutex);
+    try {
+        openControllerLine(m_port, m_port.portNr());
+        return true;
+    } catch (IError* error) {
+        delete error;
+        return false;
+    }
+}
+
+bool CLPGDevice::readAllSettings()
+{
+    m_connected = false;
+    if (!identify())
+        return false;
+    if (!readDeviceInfo() && !readDeviceInfo())
+        showDeviceMessage(kCantRead);
+    m_connected = true;
+    // Block 30 chooses the sensor curves and 26 the map's row units, so
+    // they come before the blocks converted with them.
+    for (auto read : {&CLPGDevice::readBlock30, &CLPGDevice::readBlock31, &CLPGDevice::readBlock4,
+                      &CLPGDevice::readBlock15, &CLPGDevice::readTable7, &CLPGDevice::readTable9,
+                      &CLPGDevice::readCorrectionMap, &CLPGDevice::readBlock26, &CLPGDevice::readBlock32,
+                      &CLPGDevice::readBlock33, &CLPGDevice::readBlock34})
+        readOrTell(*this, read);
+    if (m_settings.m_devInfo.m_version >= 778) {
+        readOrTell(*this, &CLPGDevice::readBlock3);
+        readOrTell(*this, &CLPGDevice::readBlock19);
+    }
+    if (m_settings.m_devInfo.m_version >= 789)
+        readOrTell(*this, &CLPGDevice::readBlock35);
+    return true;
+}
+
+bool CLPGDevice::identify()
+{
+    const Judge judge = [](const Reply& r) {
+        const bool known = r.cmd == kRequestCmd && r.payload.size() >= 4 &&
+                           (r.payload[0] == kApplicationRunning || r.payload[0] == kBootloaderRunning);
+        return known ? Verdict::Accept : Verdict::Retry;
+    };
+    Reply reply;
+    if (!askUntil(*this, kRequestCmd, identificationRequest(), kIdentifyTries, judge, reply))
+        return false;
+    if (reply.payload[0] == kBootloaderRunning)
+        return identifyBootloader();
+    const uint8_t hardware = reply.payload[1];
+    if (hardware != kFamily1 && hardware != kFamily2) {
+        if (!m_noConnectionShown)
+            showDeviceMessage(L"NO CONNECTION");
+        m_noConnectionShown = true;
+        return false;
+    }
+    m_settings.m_devInfo.m_deviceID = hardware;
+    m_settings.m_devInfo.m_deviceName = familyName(hardware);
+    m_liveDataAllowed = (reply.payload[2] | reply.payload[3] << 8) == kLiveDataAllowed;
+    return true;
+}
+
+// A controller waiting in its bootloader gets its firmware back first.
+bool CLPGDevice::identifyBootloader()
+{
+    unsigned short code = 0;
+    if (!enterBootloader(kBootloaderCode, code))
+        return false;
+    if (code != kFamily1BootCode && code != kFamily2BootCode)
+        return false;
+    const uint8_t hardware = code == kFamily1BootCode ? kFamily1 : kFamily2;
+    m_settings.m_devInfo.m_deviceID = hardware;
+    m_settings.m_devInfo.m_deviceName = familyName(hardware);
+    m_settings.m_devInfo.m_version = kBootloaderVersion;
+    showDeviceMessage(L"Device is in bootloader mode and need to be reprogramed.", MB_ICONINFORMATION);
+    return m_recoveryUpdate && m_recoveryUpdate();
+}
+
+bool CLPGDevice::readDeviceInfo()
+{
+    Reply reply;
+    const bool ok =
+        readBlock(*this, 13, 8, reply, [](const Reply& r) { return r.payload.size() >= kBlock8Size; });
+    if (!ok)
+        return false;
+    decodeBlock8(reply.payload.data(), reply.payload.size(), m_settings);
+    m_settings.m_devInfo.m_serial = serialNumber(reply.payload.data() + kDeviceNameOffset);
+    return true;
+}
+
+bool CLPGDevice::isLocked() const
+{
+    const auto& lock = m_settings.m_devInfo.m_lockData;
+    return std::any_of(lock.begin() + 36, lock.begin() + 44, [](uint8_t b) { return b != 0; });
+}

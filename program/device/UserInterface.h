@@ -1,0 +1,52 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+// The few places where the controller code meets the user: message boxes,
+// the wait cursor and the message pump of long waits. Each has a hook, so
+// that tests see what would be shown and never block on a modal window.
+
+struct MessageBoxRequest
+{
+    HWND owner = nullptr;
+    std::wstring text;
+    std::wstring caption;
+    unsigned flags = 0;
+};
+// Returns the button "pressed". An empty hook shows real message boxes.
+using MessageBoxHook = std::function<int(const MessageBoxRequest&)>;
+void setMessageBoxHook(MessageBoxHook hook);
+
+// Texts longer than the box holds (2047 and 3079 characters) are cut.
+int showMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, unsigned flags);
+// Any window object with GetSafeHwnd; null means no owner.
+template <class Wnd>
+int showMessageBox(const Wnd* owner, const std::wstring& text, const std::wstring& caption, unsigned flags)
+{
+    return showMessageBox(owner ? owner->GetSafeHwnd() : HWND(nullptr), text, caption, flags);
+}
+// The controller's own messages: translated, captioned "Kestrelwave".
+int showDeviceMessage(const wchar_t* text, unsigned flags = MB_ICONERROR);
+
+// Dispatches every pending window message of this thread; the hook, when
+// set, runs at each pump as well.
+void pumpMessages();
+void setMessagePumpHook(std::function<void()> hook);
+
+// The wait cursor for the life of the object; the hook hears it shown
+// (true) and hidden (false).
+class WaitCursor
+{
+public:
+    WaitCursor();
+    ~WaitCursor();
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    HCURSOR m_previous;
+};
+void setWaitCursorHook(std::function<void(bool shown)> hook);
