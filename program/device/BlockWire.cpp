@@ -2,6 +2,7 @@
 
 #include "Conversions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -14,7 +15,8 @@ double roundHalfAway(double x)
 
 double truncToward(double x)
 {
-    double nudge = 1e-9 * (std::fabs(x) > 1 ? std::fabs(x) : 1.0);
+    // Relative to the value, but never so much that a large counter gains a step.
+    double nudge = std::min(1e-9 * (std::fabs(x) > 1 ? std::fabs(x) : 1.0), 1e-6);
     return std::trunc(x >= 0 ? x + nudge : x - nudge);
 }
 

@@ -273,6 +273,10 @@ TEST(SettingsBlocks, AutoMappingAndAxes)
     EXPECT_EQ(back.m_autoMap.m_autoMapParam16, 1500);
     EXPECT_EQ(back.m_autoMap.m_autoMapParam32, 123456);
     EXPECT_EQ(back.m_autoMap.m_autoMapMode, 2);
+    // A late next-mapping time goes out as it stands, not one step later.
+    r.m_autoMap.m_autoMapParam32 = 4000000000.0;
+    decodeInto(decodeBlock33, encodeBlock33(r), back);
+    EXPECT_EQ(back.m_autoMap.m_autoMapParam32, 4000000000.0);
 
     Bytes axes = encodeBlock34(r);
     ASSERT_EQ(axes.size(), kBlock34Size);
