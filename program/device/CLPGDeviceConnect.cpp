@@ -65,6 +65,7 @@ std::wstring serialNumber(const uint8_t* name)
 void CLPGDevice::connect()
 {
     srand(static_cast<unsigned>(time(nullptr)));
+    buildModules();
     discover();
 }
 
