@@ -1,7 +1,5 @@
 #include "CLPGDevice.h"
-#include "ChildProcess.h"
-#include "PtyPair.h"
-#include "TempDir.h"
+#include "KwSimProcess.h"
 #include "UserInterface.h"
 
 #include <gtest/gtest.h>
@@ -14,37 +12,29 @@
 // simulated controller program on the other end of the line.
 TEST(ControllerLine, ConnectAndReadEverythingOverAComPort)
 {
-    kwtest::PtyPair pair;
-    ASSERT_TRUE(pair.ok());
-    kwtest::TempDir dir;
-    const std::wstring ready = dir.file(L"ready"), log = dir.file(L"requests.log");
-    kwtest::ChildProcess sim;
-    ASSERT_TRUE(sim.start(L"kwsim.exe", L"--port " + std::to_wstring(pair.peerPort()) + L" --log \"" + log +
-                                            L"\" --ready \"" + ready + L"\" --version 789 --hardware 0"));
-    for (int i = 0; i < 500 && GetFileAttributesW(ready.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
-        Sleep(20);
-    ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(ready.c_str()));
+    kwtest::KwSimProcess sim;
+    ASSERT_TRUE(sim.start(L"--version 789 --hardware 0"));
 
     std::vector<std::wstring> messages;
     setMessageBoxHook([&](const MessageBoxRequest& request) {
         messages.push_back(request.text);
         return IDOK;
     });
-    writeLastPortNr(pair.programPort());
+    writeLastPortNr(sim.programPort());
     CLPGDevice device;
     device.connect();
     setMessageBoxHook(nullptr);
 
     EXPECT_TRUE(device.m_connected);
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(unsigned(pair.programPort()), device.m_port.portNr());
+    EXPECT_EQ(unsigned(sim.programPort()), device.m_port.portNr());
     const CDevInfo& info = device.m_settings.m_devInfo;
     EXPECT_EQ(789, info.m_version);
     EXPECT_EQ(L"KESTRELWAVE2", info.m_deviceName);
     EXPECT_EQ(L"KWS1000123456", info.m_serial);
     EXPECT_EQ(1200.0, device.m_settings.m_base.m_switchRPM);
     // Every block of a 789 controller, the map in nine chunks.
-    const std::string requests = kwtest::readFileBytes(log);
+    const std::string requests = sim.log();
     std::vector<std::string> selectors;
     for (size_t at = 0; at < requests.size();) {
         const size_t end = requests.find('\n', at);
