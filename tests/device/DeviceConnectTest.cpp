@@ -3,6 +3,7 @@
 #include "SettingsBlocks.h"
 #include "SimBench.h"
 #include "TempDir.h"
+#include "ChildProcess.h"
 
 #include <IError.h>
 #include <translate.h>
@@ -325,4 +326,11 @@ TEST(UserFolders, UnderTheDocumentsFolder)
     EXPECT_EQ(documents + L"\\Kestrelwave\\Settings\\", settings);
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(diag.c_str()));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(settings.c_str()));
+}
+
+TEST(ThreadManager, EndsTheRunWithExitCodeZero)
+{
+    kwtest::ChildProcess probe;
+    ASSERT_TRUE(probe.start(L"thread_manager_probe.exe", L""));
+    EXPECT_EQ(0, probe.wait(20000));
 }
