@@ -143,7 +143,7 @@ bool CLPGDevice::readAllSettings()
 bool CLPGDevice::identify()
 {
     const Judge judge = [](const Reply& r) {
-        const bool known = r.cmd == kRequestCmd && r.payload.size() >= 4 &&
+        const bool known = r.cmd == kRequestCmd && r.payload.size() >= 2 &&
                            (r.payload[0] == kApplicationRunning || r.payload[0] == kBootloaderRunning);
         return known ? Verdict::Accept : Verdict::Retry;
     };
@@ -161,6 +161,7 @@ bool CLPGDevice::identify()
     }
     m_settings.m_devInfo.m_deviceID = hardware;
     m_settings.m_devInfo.m_deviceName = familyName(hardware);
+    reply.payload.resize(std::max<size_t>(reply.payload.size(), 4), 0);
     m_liveDataAllowed = (reply.payload[2] | reply.payload[3] << 8) == kLiveDataAllowed;
     return true;
 }

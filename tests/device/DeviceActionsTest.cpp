@@ -75,9 +75,7 @@ TEST(SwitchToPetrol, ControllerNeverSwitching)
 
 TEST(SwitchToPetrol, RefusedSwitchEndsAtOnceAndResetNeedsIt)
 {
-    kwsim::SimConfig config;
-    config.faults.silent = true;
-    SimBench bench(config);
+    SimBench bench(kwtest::silentController());
     bench.open();
     EXPECT_FALSE(bench.device->switchToPetrolAndWait());
     EXPECT_FALSE(bench.device->reset());

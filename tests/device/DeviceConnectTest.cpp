@@ -121,9 +121,7 @@ TEST(Identification, UnknownHardwareSaysNoConnectionOnce)
 
 TEST(Identification, SilentControllerIsAskedFourTimes)
 {
-    kwsim::SimConfig config;
-    config.faults.silent = true;
-    SimBench bench(config);
+    SimBench bench(kwtest::silentController());
     bench.open();
     EXPECT_FALSE(bench.device->identify());
     EXPECT_EQ((std::vector<int>{kIdentify, kIdentify, kIdentify, kIdentify}), bench.selectors());

@@ -66,6 +66,13 @@ std::vector<std::wstring> SimBench::texts() const
     return out;
 }
 
+kwsim::SimConfig silentController()
+{
+    kwsim::SimConfig config;
+    config.faults.silent = true;
+    return config;
+}
+
 kwsim::SimConfig faulty(kwsim::SimConfig config, double dropRate, double garbageRate, double badChecksumRate)
 {
     config.faults.dropRate = dropRate;

@@ -42,6 +42,8 @@ public:
     std::vector<std::wstring> texts() const;
 };
 
+// A controller that hears requests and answers none.
+kwsim::SimConfig silentController();
 // A copy of the config with fault rates for every reply.
 kwsim::SimConfig faulty(kwsim::SimConfig config, double dropRate, double garbageRate, double badChecksumRate);
 
