@@ -154,6 +154,16 @@ public:
     // Fills the record from a settings file; a file that is refused leaves
     // the record exactly as it was.
     static bool loadSettingsFile(const std::wstring& path, CSettingsRecord& record);
+    // Saves the live image to a file the user chooses: kSettingsSaved, or
+    // kSettingsNotSaved when cancelled or not written (then said in a box).
+    int saveSettingsFile();
+    // The setup-time tables of the after-calibration preset, written with
+    // block 7; false when there is no such preset or the write failed.
+    bool applyAfterCalibrationPreset();
+    // Adds this run to the controller's log of PC connections and writes the
+    // log when it changed: `modified` when settings were written in the run.
+    // True when written or when nothing was to be recorded.
+    bool recordPcConnection(bool modified);
 
     // The live image of the controller's settings.
     CSettingsRecord m_settings;
@@ -165,6 +175,8 @@ public:
     bool m_settingsWritten = false;
     bool m_liveDataAllowed = true;
     bool m_hiddenFeatures = false;
+    // Block 19 was read in this connection, so its log may be written back.
+    bool m_pcConnectionsRead = false;
     // Held for every frame exchange and while the port is reopened.
     CSendrelMutex m_mutex;
 
