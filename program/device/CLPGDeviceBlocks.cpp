@@ -181,7 +181,9 @@ bool CLPGDevice::readBlock19()
         return decodeBlock19(r.payload.data(), r.payload.size(), m_settings) ? Verdict::Accept
                                                                              : Verdict::Reject;
     };
-    return askUntil(*this, kRequestCmd, selectorRequest(30), kSettingsTries, judge, reply);
+    const bool read = askUntil(*this, kRequestCmd, selectorRequest(30), kSettingsTries, judge, reply);
+    m_pcConnectionsRead = m_pcConnectionsRead || read;
+    return read;
 }
 
 bool CLPGDevice::writeBlock19()

@@ -119,6 +119,7 @@ bool CLPGDevice::reopenPort()
 bool CLPGDevice::readAllSettings()
 {
     m_connected = false;
+    m_pcConnectionsRead = false;
     if (!identify())
         return false;
     if (!readDeviceInfo() && !readDeviceInfo())
