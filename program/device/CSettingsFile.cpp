@@ -51,6 +51,17 @@ std::string withoutLineEnd(std::string text)
     return text;
 }
 
+// Fixed notation with six decimals.
+std::wstring formatSettingsNumber(double value)
+{
+    // The reader takes anything that is not a finite number as 0.
+    if (!std::isfinite(value))
+        value = 0.0;
+    wchar_t text[400];
+    swprintf(text, sizeof text / sizeof text[0], L"%.6f", value);
+    return text;
+}
+
 } // namespace
 
 CSettingsFile::~CSettingsFile()
@@ -150,14 +161,4 @@ bool CSettingsFile::writeString(const std::wstring& key, const std::wstring& val
 bool CSettingsFile::writeDouble(const std::wstring& key, double value)
 {
     return writeString(key, formatSettingsNumber(value));
-}
-
-std::wstring formatSettingsNumber(double value)
-{
-    // The reader takes anything that is not a finite number as 0.
-    if (!std::isfinite(value))
-        value = 0.0;
-    wchar_t text[400];
-    swprintf(text, sizeof text / sizeof text[0], L"%.6f", value);
-    return text;
 }

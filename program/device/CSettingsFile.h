@@ -46,6 +46,3 @@ private:
     bool m_writeFailed = false;
     std::vector<Line> m_lines; // when reading, as the runtime's text mode gives them
 };
-
-// A number as the file holds it: fixed notation, six decimals.
-std::wstring formatSettingsNumber(double value);

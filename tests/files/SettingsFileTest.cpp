@@ -185,6 +185,15 @@ TEST_F(SettingsFileTest, FileWithoutTimeStampIsRefused)
     EXPECT_FALSE(CLPGDevice::loadSettingsFile(m_files.dir().file(L"missing.settings"), record));
 }
 
+// A settings file is some 20 KB; one far bigger is no settings file.
+TEST_F(SettingsFileTest, HugeFileIsRefused)
+{
+    std::string file = expectedFile(CSettingsRecord());
+    CSettingsRecord record;
+    EXPECT_FALSE(load(file + std::string(1 << 20, 'x'), record));
+    EXPECT_TRUE(load(file + std::string(100000, 'x'), record));
+}
+
 TEST_F(SettingsFileTest, LineOrderDoesNotMatterAndTheFirstOfDuplicateKeysWins)
 {
     CSettingsRecord wanted = nonDefaultRecord();
