@@ -81,8 +81,8 @@ public:
     bool readBlock19();
     bool writeBlock19();
     bool readBlock12();
-    // Block 18 from and to m_settings.m_obdSetup is the caller's choice:
-    // the read fills `setup`, the write sends the record's.
+    // The OBD set-up: the read fills the caller's `setup`; writeBlock18
+    // sends m_settings.m_obdSetup.
     bool readBlock18(COBDSetup& setup);
     bool writeBlock18();
     bool readBlock27(COBDAdvSetup& setup);
@@ -209,7 +209,9 @@ bool getPcCodeBytes(unsigned char* bytes);
 // Dates as day counts from 1 April 2004.
 std::wstring formatProdDate(unsigned days);
 long parseDate(const std::wstring& text);
-// Folders of the user's files, created when missing, ending in "\".
+// The user's documents folder (empty when unknown), and the program's
+// folders of recordings and settings under it, created when missing and
+// ending in a backslash.
 std::wstring getMyDocumentsPath();
 std::wstring getDiagFolder();
 std::wstring getSettingsFolder();
