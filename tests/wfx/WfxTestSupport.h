@@ -34,6 +34,24 @@ inline void pumpPending()
         AfxGetThread()->PumpMessage();
 }
 
+// The thread's tooltip control, or null.
+inline HWND findToolTip()
+{
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            wchar_t name[64] = {};
+            GetClassNameW(hWnd, name, 64);
+            if (_wcsicmp(name, TOOLTIPS_CLASSW) != 0)
+                return TRUE;
+            *reinterpret_cast<HWND*>(lParam) = hWnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 // Answers message boxes with `answer` and keeps their texts while it lives.
 class MessageBoxRecorder
 {

@@ -206,23 +206,6 @@ BEGIN_MESSAGE_MAP(CCallbackTipWnd, CWnd)
 ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, &CCallbackTipWnd::OnToolNeedText)
 END_MESSAGE_MAP()
 
-HWND findToolTip()
-{
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            wchar_t name[64] = {};
-            GetClassNameW(hWnd, name, 64);
-            if (_wcsicmp(name, TOOLTIPS_CLASSW) != 0)
-                return TRUE;
-            *reinterpret_cast<HWND*>(lParam) = hWnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 BOOL createChild(CWnd& wnd, CWnd& parent, LPCWSTR name = L"child")
 {
     return wnd.Create(nullptr, name, WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 40), &parent, 7);
