@@ -1,0 +1,7 @@
+#pragma once
+
+// The older control library: composite control base, filtered and masked
+// edits, in-place cell editors and the sortable header.
+
+#include "CColorStatic.h"
+#include "CCompCtrl.h"
