@@ -90,9 +90,9 @@ TEST(FileMutationTest, DamagedSettingsFilesAreReadOrRefusedWithoutChangingTheRec
 TEST(FileMutationTest, DamagedFirmwareFilesAreReadOrRefusedCleanly)
 {
     kwtest::TempDir dir;
-    AfmSpec spec;
-    spec.body = randomBytes(9020, 11);
-    const std::string valid = buildAfm(spec);
+    AfmContent afm;
+    afm.body = randomBytes(9020, 11);
+    const std::string valid = buildAfm(afm);
     int refused = 0;
     for (uint32_t seed = 1; seed <= 300; ++seed) {
         std::wstring path = dir.file(L"m" + std::to_wstring(seed) + L".afm");

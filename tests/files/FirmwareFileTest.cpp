@@ -26,9 +26,9 @@ protected:
 
     bool loadBody(size_t length)
     {
-        AfmSpec spec;
-        spec.body = randomBytes(length, 7);
-        return load(buildAfm(spec));
+        AfmContent afm;
+        afm.body = randomBytes(length, 7);
+        return load(buildAfm(afm));
     }
 
     kwtest::TempDir m_dir;
@@ -39,25 +39,25 @@ protected:
 
 TEST_F(FirmwareFileTest, ImageIsTheBodyWithoutItsSkippedRange)
 {
-    AfmSpec spec;
-    spec.body = randomBytes(9020, 1);
-    spec.version = 0x0325;
-    spec.formatTag = 0x0101;
-    ASSERT_TRUE(load(buildAfm(spec)));
+    AfmContent afm;
+    afm.body = randomBytes(9020, 1);
+    afm.version = 0x0325;
+    afm.formatTag = 0x0101;
+    ASSERT_TRUE(load(buildAfm(afm)));
     EXPECT_TRUE(m_file.isValid());
     EXPECT_EQ(0x0325, m_out.version);
     EXPECT_EQ(0x0101, m_out.formatTag);
     EXPECT_EQ(L"KESTRELWAVE", m_out.identification);
     ASSERT_EQ(8960u, m_file.getImageLength());
     EXPECT_EQ(35u, m_file.getPageCount());
-    std::vector<uint8_t> expected(spec.body.begin(), spec.body.begin() + 8320);
-    expected.insert(expected.end(), spec.body.begin() + 8380, spec.body.end());
+    std::vector<uint8_t> expected(afm.body.begin(), afm.body.begin() + 8320);
+    expected.insert(expected.end(), afm.body.begin() + 8380, afm.body.end());
     EXPECT_EQ(expected, std::vector<uint8_t>(m_file.getImage(), m_file.getImage() + 8960));
 }
 
 TEST_F(FirmwareFileTest, LengthLimits)
 {
-    EXPECT_FALSE(load(buildAfm(AfmSpec()).substr(0, 39)));
+    EXPECT_FALSE(load(buildAfm(AfmContent()).substr(0, 39)));
     EXPECT_FALSE(loadBody(8380));
     ASSERT_TRUE(loadBody(8381));
     EXPECT_EQ(8321u, m_file.getImageLength());
@@ -73,9 +73,9 @@ TEST_F(FirmwareFileTest, LengthLimits)
 
 TEST_F(FirmwareFileTest, ChecksumCoversOnlyTheFirstBodyLengthModulo65536Bytes)
 {
-    AfmSpec spec;
-    spec.body = randomBytes(70000, 3);
-    std::string file = buildAfm(spec);
+    AfmContent afm;
+    afm.body = randomBytes(70000, 3);
+    std::string file = buildAfm(afm);
     ASSERT_TRUE(load(file));
     std::string changedLate = file;
     changedLate[40 + 5000] ^= 0x04;
@@ -90,30 +90,30 @@ TEST_F(FirmwareFileTest, ChecksumCoversOnlyTheFirstBodyLengthModulo65536Bytes)
 
 TEST_F(FirmwareFileTest, IdentificationIsCodePage1250UpToItsZeroByte)
 {
-    AfmSpec spec;
-    spec.body = randomBytes(8400, 4);
-    spec.identification = std::string("AB\0junk", 7);
-    ASSERT_TRUE(load(buildAfm(spec)));
+    AfmContent afm;
+    afm.body = randomBytes(8400, 4);
+    afm.identification = std::string("AB\0junk", 7);
+    ASSERT_TRUE(load(buildAfm(afm)));
     EXPECT_EQ(L"AB", m_out.identification);
-    spec.identification = "\xA3\xF3"
+    afm.identification = "\xA3\xF3"
                           "d\x9F \x8A";
-    ASSERT_TRUE(load(buildAfm(spec)));
+    ASSERT_TRUE(load(buildAfm(afm)));
     EXPECT_EQ(L"\x0141\x00F3"
               L"d\x017A \x0160",
               m_out.identification);
-    spec.identification = "0123456789ABCDEFGHI"; // all 19 bytes, no zero
-    ASSERT_TRUE(load(buildAfm(spec)));
+    afm.identification = "0123456789ABCDEFGHI"; // all 19 bytes, no zero
+    ASSERT_TRUE(load(buildAfm(afm)));
     EXPECT_EQ(L"0123456789ABCDEFGHI", m_out.identification);
 }
 
 // The caller refuses another type or device; the file itself reads.
 TEST_F(FirmwareFileTest, TypeAndDeviceNameAreReportedAsStored)
 {
-    AfmSpec spec;
-    spec.body = randomBytes(8400, 5);
-    spec.formatTag = 0x0202;
-    spec.identification = "KESTRELWAVE2";
-    ASSERT_TRUE(load(buildAfm(spec)));
+    AfmContent afm;
+    afm.body = randomBytes(8400, 5);
+    afm.formatTag = 0x0202;
+    afm.identification = "KESTRELWAVE2";
+    ASSERT_TRUE(load(buildAfm(afm)));
     EXPECT_EQ(0x0202, m_out.formatTag);
     EXPECT_EQ(L"KESTRELWAVE2", m_out.identification);
 }
@@ -124,14 +124,14 @@ TEST_F(FirmwareFileTest, RejectedFileClearsOnlyTheValidFlag)
     Outputs good = m_out;
     std::vector<uint8_t> image(m_file.getImage(), m_file.getImage() + m_file.getImageLength());
 
-    AfmSpec spec;
-    spec.body = randomBytes(8400, 6);
-    spec.version = 0x0400;
-    spec.checksumDelta = 1;
-    EXPECT_FALSE(load(buildAfm(spec)));
-    spec.checksumDelta = 0;
-    spec.declaredLength = 8500; // truncated
-    EXPECT_FALSE(load(buildAfm(spec)));
+    AfmContent afm;
+    afm.body = randomBytes(8400, 6);
+    afm.version = 0x0400;
+    afm.checksumDelta = 1;
+    EXPECT_FALSE(load(buildAfm(afm)));
+    afm.checksumDelta = 0;
+    afm.declaredLength = 8500; // truncated
+    EXPECT_FALSE(load(buildAfm(afm)));
     EXPECT_FALSE(
         m_file.load(m_dir.file(L"missing.afm"), m_out.version, m_out.identification, m_out.formatTag));
 
@@ -145,9 +145,9 @@ TEST_F(FirmwareFileTest, RejectedFileClearsOnlyTheValidFlag)
 
 TEST_F(FirmwareFileTest, BytesStoredWithoutRotationAreRefused)
 {
-    AfmSpec spec;
-    spec.body = randomBytes(9000, 8);
-    std::string rotated = buildAfm(spec);
+    AfmContent afm;
+    afm.body = randomBytes(9000, 8);
+    std::string rotated = buildAfm(afm);
     std::string plain;
     for (char c : rotated)
         plain += char(uint8_t(c) >> 2 | uint8_t(c) << 6);

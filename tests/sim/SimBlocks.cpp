@@ -6,7 +6,7 @@
 namespace kwsim {
 
 namespace {
-const BlockSpec kBlocks[] = {
+const BlockLayout kBlocks[] = {
     {3, 21, 60, true},    {4, 8, 22, true},    {6, 5, 4, false},    {7, 12, 40, true},   {8, 13, 32, false},
     {9, 14, 40, true},    {12, 17, 12, false}, {13, -1, 6, true},   {15, 22, 16, true},  {18, 27, 12, true},
     {19, 30, 84, true},   {21, 32, 16, false}, {26, 34, 30, true},  {27, 35, 18, true},  {28, 37, 188, false},
@@ -143,8 +143,8 @@ std::vector<uint8_t> words(size_t count, unsigned value)
 
 SimBlocks::SimBlocks()
 {
-    for (const BlockSpec& spec : kBlocks)
-        m_blocks[spec.block].assign(spec.length, 0);
+    for (const BlockLayout& layout : kBlocks)
+        m_blocks[layout.block].assign(layout.length, 0);
     m_blocks[31] = baseSettings();
     m_blocks[4] = additionalSettings();
     m_blocks[26] = advancedSettings();
@@ -165,19 +165,19 @@ SimBlocks::SimBlocks()
     m_blocks[37] = {0x1C, 0x02, 0, 0, 0, 0, 0x12, 0x02, 0, 0, 0, 0, 0xE8, 0x03, 0, 0, 0, 0, 0, 0};
 }
 
-const BlockSpec* SimBlocks::specOfBlock(uint8_t block)
+const BlockLayout* SimBlocks::specOfBlock(uint8_t block)
 {
-    for (const BlockSpec& spec : kBlocks)
-        if (spec.block == block)
-            return &spec;
+    for (const BlockLayout& layout : kBlocks)
+        if (layout.block == block)
+            return &layout;
     return nullptr;
 }
 
-const BlockSpec* SimBlocks::specOfSelector(uint8_t selector)
+const BlockLayout* SimBlocks::specOfSelector(uint8_t selector)
 {
-    for (const BlockSpec& spec : kBlocks)
-        if (spec.selector == selector)
-            return &spec;
+    for (const BlockLayout& layout : kBlocks)
+        if (layout.selector == selector)
+            return &layout;
     return nullptr;
 }
 
@@ -185,8 +185,8 @@ size_t SimBlocks::lengthFor(uint8_t block, int version)
 {
     if (block == 19)
         return version >= 785 ? 84 : 44;
-    const BlockSpec* spec = specOfBlock(block);
-    return spec ? spec->length : 0;
+    const BlockLayout* layout = specOfBlock(block);
+    return layout ? layout->length : 0;
 }
 
 bool SimBlocks::present(uint8_t block) const

@@ -9,7 +9,7 @@ namespace kwsim {
 
 // One numbered settings block: the selector that asks for it (-1: write
 // only), its length on the wire and whether the PC may write it.
-struct BlockSpec
+struct BlockLayout
 {
     uint8_t block;
     int selector;
@@ -28,8 +28,8 @@ class SimBlocks
 public:
     SimBlocks();
 
-    static const BlockSpec* specOfBlock(uint8_t block);
-    static const BlockSpec* specOfSelector(uint8_t selector);
+    static const BlockLayout* specOfBlock(uint8_t block);
+    static const BlockLayout* specOfSelector(uint8_t selector);
     // Block 19 is 84 bytes from version 785 on, 44 before.
     static size_t lengthFor(uint8_t block, int version);
 

@@ -209,8 +209,8 @@ SimReply SimController::selector(uint8_t sel, const std::vector<uint8_t>& payloa
     default:
         break;
     }
-    if (const BlockSpec* spec = SimBlocks::specOfSelector(sel))
-        return readBlock(spec->block);
+    if (const BlockLayout* layout = SimBlocks::specOfSelector(sel))
+        return readBlock(layout->block);
     return action(sel, payload);
 }
 
@@ -266,9 +266,9 @@ SimReply SimController::readBlock(uint8_t block) const
 
 SimReply SimController::writeBlock(uint8_t block, const std::vector<uint8_t>& payload)
 {
-    const BlockSpec* spec = SimBlocks::specOfBlock(block);
+    const BlockLayout* layout = SimBlocks::specOfBlock(block);
     SimBlocks& blocks = m_state.blocks;
-    if (!spec || !spec->writable || !blocks.present(block) ||
+    if (!layout || !layout->writable || !blocks.present(block) ||
         payload.size() != SimBlocks::lengthFor(block, blocks.version()))
         return refuse();
     blocks.set(block, payload);

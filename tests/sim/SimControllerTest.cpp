@@ -31,12 +31,12 @@ std::vector<int> answeredBlocks(SimController& sim)
     SimClient client(sim);
     std::vector<int> blocks;
     for (int sel = 0; sel < 256; ++sel) {
-        const BlockSpec* spec = SimBlocks::specOfSelector(static_cast<uint8_t>(sel));
-        if (!spec)
+        const BlockLayout* layout = SimBlocks::specOfSelector(static_cast<uint8_t>(sel));
+        if (!layout)
             continue;
         std::optional<Frame> reply = client.request(static_cast<uint8_t>(sel));
-        if (reply && reply->cmd == spec->block)
-            blocks.push_back(spec->block);
+        if (reply && reply->cmd == layout->block)
+            blocks.push_back(layout->block);
     }
     return blocks;
 }
@@ -66,14 +66,14 @@ TEST(SimController, EveryBlockAnswersAtItsExactLength)
     SimController sim(withVersion(805, '0'));
     SimClient client(sim);
     for (int sel = 0; sel < 256; ++sel) {
-        const BlockSpec* spec = SimBlocks::specOfSelector(static_cast<uint8_t>(sel));
-        if (!spec)
+        const BlockLayout* layout = SimBlocks::specOfSelector(static_cast<uint8_t>(sel));
+        if (!layout)
             continue;
         std::optional<Frame> reply = client.request(static_cast<uint8_t>(sel));
         ASSERT_TRUE(reply) << "selector " << sel;
-        EXPECT_EQ(spec->block, reply->cmd) << "selector " << sel;
-        EXPECT_EQ(SimBlocks::lengthFor(spec->block, 805), reply->payload.size())
-            << "block " << int(spec->block);
+        EXPECT_EQ(layout->block, reply->cmd) << "selector " << sel;
+        EXPECT_EQ(SimBlocks::lengthFor(layout->block, 805), reply->payload.size())
+            << "block " << int(layout->block);
     }
 }
 
