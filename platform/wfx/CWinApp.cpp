@@ -19,6 +19,17 @@ CString exeBaseName()
     return dot > 0 ? name.Left(dot) : name;
 }
 
+// The module whose image holds the object; null for the stack and the heap.
+HMODULE imageOf(const void* object)
+{
+    HMODULE module = nullptr;
+    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            static_cast<LPCWSTR>(object), &module))
+        return nullptr;
+    return module;
+}
+
 } // namespace
 
 CWinApp* AfxGetApp()
@@ -30,6 +41,13 @@ CWinApp::CWinApp(LPCWSTR lpszAppName) : m_appName(lpszAppName ? CString(lpszAppN
 {
     m_pszAppName = m_appName;
     m_hInstance = GetModuleHandleW(nullptr);
+    // A library's own application object is loaded before the program's and
+    // must not take its place.
+    HMODULE image = imageOf(this);
+    if (image && image != m_hInstance) {
+        m_hInstance = image;
+        return;
+    }
     if (!g_app)
         g_app = this;
 }

@@ -4,6 +4,8 @@
 #include "CWinThread.h"
 
 // The application: one object per program, constructed before WinMain runs.
+// An object that a library defines statically is that library's module
+// object only: AfxGetApp never returns it.
 class WFX_API CWinApp : public CWinThread
 {
     DECLARE_DYNAMIC(CWinApp)

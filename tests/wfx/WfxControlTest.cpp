@@ -1,5 +1,6 @@
 #include "WfxTestIds.h"
 #include "WfxTestSupport.h"
+#include "WfxTestLib.h"
 
 #include <gtest/gtest.h>
 
@@ -212,6 +213,16 @@ TEST(WfxControls, ParentFrameIsTheNearestFrameAbove)
     ASSERT_TRUE(inner.Create(nullptr, L"inner", WS_CHILD, CRect(0, 0, 10, 10), &middle, 2));
     EXPECT_EQ(&frame, inner.GetParentFrame());
     EXPECT_EQ(nullptr, frame.GetParentFrame());
+}
+
+TEST(WfxApplication, LibraryApplicationObjectIsNotTheProgramsOne)
+{
+    EXPECT_EQ(nullptr, AfxGetApp()); // the library's object, loaded first, did not take the place
+    HMODULE lib = GetModuleHandleW(L"wfx_testlib.dll");
+    ASSERT_NE(nullptr, lib);
+    EXPECT_EQ(lib, libModuleApp()->m_hInstance);
+    CLoopApp app;
+    EXPECT_EQ(&app, AfxGetApp());
 }
 
 TEST(WfxApplication, RunShowsMessagesToTheMainWindowAndEndsWithTheQuitCode)

@@ -41,3 +41,12 @@ void CLibDialog::DoDataExchange(CDataExchange* pDX)
 {
     DDX_Text(pDX, IDC_LIB_EDIT, m_text);
 }
+
+namespace {
+CWinApp g_libApp(L"test library");
+} // namespace
+
+CWinApp* libModuleApp()
+{
+    return &g_libApp;
+}

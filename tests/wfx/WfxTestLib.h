@@ -49,3 +49,6 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
 };
+
+// The library's own application object, defined statically in the library.
+WFXTESTLIB_API CWinApp* libModuleApp();
