@@ -1,0 +1,3 @@
+#include "IGradientCtrl.h"
+
+IGradientCtrl::~IGradientCtrl() = default;
