@@ -2,11 +2,7 @@
 
 IGDIpGradientDeepGraphitePack::IGDIpGradientDeepGraphitePack()
 {
-    setMarginFractions(0, 0, 0, 0);
-    m_drawFrame = false;
-    m_gradientStart = 0xFF434343;
-    m_gradientEnd = 0xFF0C0C0C;
-    setCornerFractions(0);
+    setPlainLook(0xFF434343, 0xFF0C0C0C, 0);
 }
 
 IGDIpGradientDeepGraphitePack::~IGDIpGradientDeepGraphitePack() = default;

@@ -82,6 +82,15 @@ void IGDIpGradientRectPack::setCornerFractions(double value)
     std::fill(std::begin(m_cornerFractions), std::end(m_cornerFractions), value);
 }
 
+void IGDIpGradientRectPack::setPlainLook(ARGB start, ARGB end, double cornerFraction)
+{
+    setMarginFractions(0, 0, 0, 0);
+    m_drawFrame = false;
+    m_gradientStart = start;
+    m_gradientEnd = end;
+    setCornerFractions(cornerFraction);
+}
+
 GraphicsPath* IGDIpGradientRectPack::framePath()
 {
     return m_path.get();

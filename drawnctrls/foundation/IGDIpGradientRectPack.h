@@ -63,6 +63,9 @@ public:
     void setCornerFractions(double value);
 
 protected:
+    // The look of the presets: no margins, no frame, a gradient from start
+    // to end, all corners of one fraction.
+    void setPlainLook(Gdiplus::ARGB start, Gdiplus::ARGB end, double cornerFraction);
     // The geometry of r with margins and corners taken from `base` pixels.
     void recalcGeometry(const CRect& r, int base);
     Gdiplus::Rect rect() const;
