@@ -96,21 +96,14 @@ protected:
 };
 
 // The text the tooltip shows for the control after the mouse moved over it.
-std::wstring toolTipText(CWnd& wnd)
+std::wstring hoverText(CWnd& wnd)
 {
     wnd.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
     pumpPending();
     HWND tip = findToolTip();
     if (!tip || SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0) == 0)
         return L"<none>";
-    wchar_t text[100] = {};
-    TOOLINFOW ti{};
-    ti.cbSize = sizeof(ti);
-    ti.hwnd = wnd.m_hWnd;
-    ti.uId = 0;
-    ti.lpszText = text;
-    SendMessageW(tip, TTM_GETTEXTW, 100, LPARAM(&ti));
-    return text;
+    return toolTipText(tip, wnd.m_hWnd);
 }
 
 } // namespace
@@ -214,14 +207,14 @@ TEST_F(CompCtrl, DoubleClicksGoToTheParentInControlCoordinates)
 TEST_F(CompCtrl, TooltipShowsOnlyWhenSwitchedOn)
 {
     ASSERT_TRUE(comp.Create(CRect(0, 0, 100, 60), &parent, 5));
-    EXPECT_EQ(L"<none>", toolTipText(comp));
+    EXPECT_EQ(L"<none>", hoverText(comp));
     comp.m_bToolTip = TRUE;
-    EXPECT_EQ(L"CCompCtrl", toolTipText(comp));
+    EXPECT_EQ(L"CCompCtrl", hoverText(comp));
     comp.m_bToolTip = FALSE;
-    EXPECT_EQ(L"<none>", toolTipText(comp));
+    EXPECT_EQ(L"<none>", hoverText(comp));
     comp.m_strToolTip.Empty();
     comp.m_bToolTip = TRUE;
-    EXPECT_EQ(L"CCompCtrl -> OnToolNeedText", toolTipText(comp));
+    EXPECT_EQ(L"CCompCtrl -> OnToolNeedText", hoverText(comp));
 }
 
 TEST(ColorStatic, ShowsYellowTextOnBlack)

@@ -52,6 +52,19 @@ inline HWND findToolTip()
     return found;
 }
 
+// The text the tooltip control shows for tool 0 of a window.
+inline std::wstring toolTipText(HWND tip, HWND tool)
+{
+    wchar_t text[100] = {};
+    TOOLINFOW ti{};
+    ti.cbSize = sizeof(ti);
+    ti.hwnd = tool;
+    ti.uId = 0;
+    ti.lpszText = text;
+    SendMessageW(tip, TTM_GETTEXTW, 100, LPARAM(&ti));
+    return text;
+}
+
 // Answers message boxes with `answer` and keeps their texts while it lives.
 class MessageBoxRecorder
 {
