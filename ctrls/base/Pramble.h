@@ -5,3 +5,6 @@
 
 #include "CColorStatic.h"
 #include "CCompCtrl.h"
+#include "CExtEdit.h"
+#include "CFloatEdit.h"
+#include "CIntEdit.h"
