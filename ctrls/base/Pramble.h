@@ -5,6 +5,9 @@
 
 #include "CColorStatic.h"
 #include "CCompCtrl.h"
+#include "CDateEditEx.h"
+#include "CEditEx.h"
 #include "CExtEdit.h"
 #include "CFloatEdit.h"
 #include "CIntEdit.h"
+#include "SSection.h"
