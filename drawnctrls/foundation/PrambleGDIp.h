@@ -1,10 +1,19 @@
 #pragma once
 
 // Everything of the drawn-control library in one include.
+#include "CGDIpGaugeDisplay.h"
 #include "CGDIpGradientComboBox.h"
 #include "CGDIpGradientDialog.h"
+#include "CGDIpStatic.h"
 #include "CGDIpTransparentCompCtrl.h"
+#include "CImageCheckBox.h"
 #include "CPramble2012uApp.h"
+#include "CProgress.h"
+#include "CSkinDlg.h"
+#include "CTransparentBarDisplay.h"
+#include "CTransparentGroupBox.h"
+#include "CTransparentStatic.h"
+#include "CWaitDlg.h"
 #include "IGDIpGradientCtrl.h"
 #include "IGDIpGradientDeepGraphitePack.h"
 #include "IGDIpGradientRectGrayPack.h"

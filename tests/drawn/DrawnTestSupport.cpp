@@ -75,6 +75,25 @@ void HostWindow::setClientSize(int width, int height)
     SetWindowPos(nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+MessageBoxRecorder::MessageBoxRecorder()
+{
+    WfxSetMessageBoxHook([this](HWND, LPCWSTR text, LPCWSTR, UINT) {
+        texts.push_back(text ? text : L"");
+        return IDOK;
+    });
+}
+
+MessageBoxRecorder::~MessageBoxRecorder()
+{
+    WfxSetMessageBoxHook(nullptr);
+}
+
+BOOL CommandHost::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    commands.push_back({wParam, lParam});
+    return TRUE;
+}
+
 void pumpPending()
 {
     MSG msg;

@@ -65,6 +65,30 @@ private:
     HBRUSH m_brush;
 };
 
+// Keeps the texts of message boxes (errors the framework caught) while it
+// lives, answering each with OK.
+class MessageBoxRecorder
+{
+public:
+    MessageBoxRecorder();
+    ~MessageBoxRecorder();
+    std::vector<std::wstring> texts;
+};
+
+// A host window that keeps the commands its children send or post.
+class CommandHost : public HostWindow
+{
+public:
+    using HostWindow::HostWindow;
+    struct Command
+    {
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    std::vector<Command> commands;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+};
+
 // Runs every waiting message through the framework's message loop.
 void pumpPending();
 // Repaints the window and its children now.

@@ -1,0 +1,116 @@
+#include "CGDIpStatic.h"
+
+IMPLEMENT_DYNAMIC(CGDIpStatic, CStatic)
+
+BEGIN_MESSAGE_MAP(CGDIpStatic, CStatic)
+ON_WM_ERASEBKGND()
+ON_WM_SIZE()
+END_MESSAGE_MAP()
+
+CGDIpStatic::CGDIpStatic() : ITransparentCtrl(this)
+{
+    setMarginFractions(0, 0, 0, 0.05);
+    setCornerFractions(0.5);
+    m_frameColor = 0xFF8B8881;
+    m_gradientStart = 0xFF434343;
+    m_gradientEnd = 0xFF252525;
+    m_enabledLook = false;
+    m_drawFrame = true;
+    m_textColor = 0xFFFFFF;
+}
+
+CGDIpStatic::~CGDIpStatic() = default;
+
+CGDIpStatic& CGDIpStatic::operator=(const CGDIpStatic& other)
+{
+    IGDIpGradientRectPack::operator=(other);
+    IOwnFontCtrl::operator=(other);
+    m_format = other.m_format;
+    m_strike = other.m_strike;
+    return *this;
+}
+
+// The extended style set while the window is being made does not last.
+BOOL CGDIpStatic::Create(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    if (!CStatic::Create(lpszText, dwStyle, rect, pParentWnd, nID))
+        return FALSE;
+    ModifyStyleEx(0, WS_EX_TRANSPARENT);
+    return TRUE;
+}
+
+void CGDIpStatic::SetWindowTextW(const wchar_t* text)
+{
+    CStatic::SetWindowTextW(text);
+    Invalidate();
+}
+
+void CGDIpStatic::Invalidate()
+{
+    if (m_hWnd)
+        CStatic::Invalidate(FALSE);
+}
+
+void CGDIpStatic::PreSubclassWindow()
+{
+    m_style = GetStyle();
+    ModifyStyle(SS_RIGHT, SS_OWNERDRAW);
+    ModifyStyleEx(0, WS_EX_TRANSPARENT);
+    // A static taken over from a template gets no WM_SIZE before it paints.
+    CRect client;
+    GetClientRect(&client);
+    v_recalcData(client);
+    CStatic::PreSubclassWindow();
+}
+
+UINT CGDIpStatic::textFormat() const
+{
+    if (m_format)
+        return m_format;
+    const UINT base = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
+    const DWORD type = m_style & SS_TYPEMASK;
+    if (type == SS_CENTER)
+        return base | DT_CENTER;
+    if (type == SS_RIGHT)
+        return base | DT_RIGHT;
+    return base;
+}
+
+void CGDIpStatic::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    CDC* dc = CDC::FromHandle(lpDrawItemStruct->hDC);
+    CRect item(lpDrawItemStruct->rcItem);
+    beginTransparentPaint(dc);
+    v_draw(m_memDC);
+    CFont* oldFont = m_font ? m_memDC.SelectObject(m_font) : nullptr;
+    COLORREF oldColor = m_memDC.SetTextColor(m_textColor);
+    int oldMode = m_memDC.SetBkMode(TRANSPARENT);
+    CString text;
+    GetWindowText(text);
+    m_memDC.DrawText(text, &item, textFormat());
+    if (m_strike) {
+        CPen pen(PS_SOLID, 4, RGB(0x8C, 0, 0));
+        CPen* oldPen = m_memDC.SelectObject(&pen);
+        m_memDC.MoveTo(item.left, item.Height() / 2);
+        m_memDC.LineTo(item.right, item.Height() / 2);
+        m_memDC.SelectObject(oldPen);
+    }
+    m_memDC.SetBkMode(oldMode);
+    m_memDC.SetTextColor(oldColor);
+    if (oldFont)
+        m_memDC.SelectObject(oldFont);
+    endTransparentPaint(dc);
+}
+
+BOOL CGDIpStatic::OnEraseBkgnd(CDC*)
+{
+    return TRUE;
+}
+
+void CGDIpStatic::OnSize(UINT, int, int)
+{
+    Default();
+    CRect client;
+    GetClientRect(&client);
+    v_recalcData(client);
+}
