@@ -8,9 +8,10 @@ CLPGDevice::CLPGDevice()
 }
 
 // The port is not closed here: its owner closes it. A pointer to this object
-// does not outlive it.
+// does not outlive it, and neither does a reading thread that uses it.
 CLPGDevice::~CLPGDevice()
 {
+    m_diagThread.stop();
     if (g_pDevice == this)
         g_pDevice = nullptr;
 }

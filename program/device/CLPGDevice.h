@@ -4,11 +4,13 @@
 #include "CLPGDeviceErr.h"
 #include "CMutexGuard.h"
 #include "CSettingsRecord.h"
+#include "DiagThreadControl.h"
 #include "frame.h"
 #include "serialport.h"
 
 #include <CSendrelMutex.h>
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -170,8 +172,10 @@ public:
     // Samples of the reading thread, read by the pages.
     CDiagData m_diagData;
     CSerialPort m_port;
-    bool m_threadRunning = false;
-    bool m_connected = false;
+    // The live-data reading thread with its run flag.
+    DiagThreadControl m_diagThread;
+    // Also cleared by the reading thread.
+    std::atomic<bool> m_connected{false};
     bool m_settingsWritten = false;
     bool m_liveDataAllowed = true;
     bool m_hiddenFeatures = false;
