@@ -1,3 +1,5 @@
+#include "SampleBytes.h"
+
 #include <CDiag.h>
 #include <CDiagData.h>
 #include <CLPGDevice.h>
@@ -9,18 +11,8 @@
 #include <vector>
 
 namespace {
-
-void putWord(CDiag& d, size_t offset, uint16_t value)
-{
-    d.data()[offset] = static_cast<unsigned char>(value);
-    d.data()[offset + 1] = static_cast<unsigned char>(value >> 8);
-}
-
-void setEntry(CDiag& d, unsigned n, uint16_t time, uint16_t offset)
-{
-    putWord(d, 18 + 4 * n, time);
-    putWord(d, 20 + 4 * n, offset);
-}
+using kwtest::putWord;
+using kwtest::setEntry;
 
 CDiag sampleNumbered(uint32_t n)
 {
