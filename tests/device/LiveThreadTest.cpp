@@ -1,4 +1,5 @@
 #include "SampleBytes.h"
+#include "SimBench.h"
 #include "TempDir.h"
 
 #include <CDiagRSThread.h>
@@ -170,6 +171,20 @@ TEST(OscLine, NoRecordingWithoutAFileStillStores)
     }
     EXPECT_EQ(2, device.m_diagData.count());
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(dir.file(L"missing").c_str()));
+}
+
+TEST(ReadingSamples, GasModesFourAndFiveReadAsThree)
+{
+    kwtest::SimBench bench;
+    bench.open();
+    auto thread =
+        std::make_unique<CDiagRSThread>(&bench.device->m_diagData, L"\\", std::make_shared<DiagRunFlag>());
+    for (uint8_t mode : {2, 3, 4, 5}) {
+        bench.with([mode](kwsim::SimState& s) { s.live.pinned[0] = mode; });
+        CDiag sample;
+        ASSERT_EQ(CDiagInputThread::kSampleRead, thread->readSample(sample));
+        EXPECT_EQ(mode == 2 ? 2 : 3, sample.getMode());
+    }
 }
 
 TEST_F(ReadingRounds, TenFailedReadsInARowAreBorneTheEleventhEndsTheThread)
