@@ -77,6 +77,7 @@ void CCmdUI::UpdateMenu(CMenu* pPopup, CCmdTarget* pTarget, BOOL bDisableIfNoHan
         ui.m_nID = id;
         ui.m_nIndex = UINT(i);
         ui.m_pMenu = pPopup;
-        ui.DoUpdate(pTarget, bDisableIfNoHandler);
+        // System commands (a system menu shown as a popup) are left to the system.
+        ui.DoUpdate(pTarget, bDisableIfNoHandler && id < 0xF000);
     }
 }

@@ -30,6 +30,7 @@ public:
     // the item is enabled only when the target has a command handler for it.
     BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHandler);
 
-    // Runs DoUpdate for every command item of a popup menu.
+    // Runs DoUpdate for every command item of a popup menu; system commands
+    // are never disabled for want of a handler.
     static void UpdateMenu(CMenu* pPopup, CCmdTarget* pTarget, BOOL bDisableIfNoHandler);
 };

@@ -1,14 +1,88 @@
 #pragma once
 
 #include "CWnd.h"
+#include "WfxRes.h"
 
-// A frame window: what GetParentFrame looks for. The frame's layout and
-// command routing belong here.
+class CDocument;
+class CView;
+struct CCreateContext;
+
+// Frame styles (the low word of a frame's window style).
+#define FWS_ADDTOTITLE 0x00008000L // the title shows the active document's title first
+
+// A top-level window holding a view (child AFX_IDW_PANE_FIRST) that fills its
+// client area. Commands go to the active view (and so its document) first,
+// then to the frame, then to the application; popup menus are updated
+// through the same route, items without a handler disabled. Closing the
+// frame asks the active document first; the main frame's end closes the
+// documents and ends the message loop. A frame made by a document template
+// (m_bAutoDelete) deletes itself when its window is gone.
 class WFX_API CFrameWnd : public CWnd
 {
     DECLARE_DYNCREATE(CFrameWnd)
 
 public:
-    CFrameWnd() = default;
+    static const CRect rectDefault; // the system chooses place and size
+
+    CFrameWnd();
+    ~CFrameWnd() override;
+
+    BOOL m_bAutoMenuEnable = TRUE;
+    BOOL m_bAutoDelete = FALSE;
+    HMENU m_hMenuDefault = nullptr; // the menu loaded for the frame
+    HACCEL m_hAccelTable = nullptr;
+
     BOOL IsFrameWnd() const override { return TRUE; }
+
+    // Menu, icon, accelerators and title (the resource string up to its first
+    // '\n') from resource nIDResource.
+    virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                           CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr);
+    virtual BOOL Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
+                        const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr,
+                        LPCWSTR lpszMenuName = nullptr, DWORD dwExStyle = 0,
+                        CCreateContext* pContext = nullptr);
+
+    virtual CView* GetActiveView() const { return m_pViewActive; }
+    virtual void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
+    virtual CDocument* GetActiveDocument();
+    CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
+
+    // Places the view over the client area (and panes, in derived frames).
+    virtual void RecalcLayout(BOOL bNotify = TRUE);
+    // Shows the frame: -1 shows a hidden frame normally and restores an
+    // iconic one.
+    virtual void ActivateFrame(int nCmdShow = -1);
+    // Makes the first view active, sends WM_INITIALUPDATE to every child
+    // window and shows the frame (the main frame with the application's
+    // m_nCmdShow, once).
+    virtual void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
+    virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
+    void SetTitle(LPCWSTR lpszTitle) { m_strTitle = lpszTitle; }
+    CString GetTitle() const { return m_strTitle; }
+
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, WfxCmdHandlerInfo* pHandlerInfo) override;
+    BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    void PostNcDestroy() override;
+
+protected:
+    virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
+    // Places the frame's panes in the client rectangle, taking the room they
+    // use out of it; the view gets what is left.
+    virtual void RecalcPaneLayout(CRect& rectClient);
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg void OnClose();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+
+    CView* m_pViewActive = nullptr;
+    CString m_strTitle;
+    UINT m_nIDHelp = 0;
+    BOOL m_bInRecalcLayout = FALSE;
+
+    DECLARE_MESSAGE_MAP()
 };

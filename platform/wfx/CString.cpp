@@ -1,5 +1,7 @@
 #include "CString.h"
 
+#include "WfxResources.h"
+
 #include <algorithm>
 #include <cstdarg>
 #include <cwchar>
@@ -310,4 +312,16 @@ void CString::ReleaseBuffer(int newLength)
     if (newLength < 0)
         newLength = int(wcsnlen(m_s.c_str(), m_s.size()));
     m_s.resize(size_t(clampTo(newLength, 0, GetLength())));
+}
+
+BOOL CString::LoadString(UINT nID)
+{
+    // Strings are stored in blocks of 16; the block tells which module holds it.
+    HINSTANCE module = AfxFindResourceHandle(MAKEINTRESOURCEW((nID >> 4) + 1), RT_STRING);
+    const wchar_t* text = nullptr;
+    int length = module ? ::LoadStringW(module, nID, reinterpret_cast<LPWSTR>(&text), 0) : 0;
+    if (length <= 0 || !text)
+        return FALSE;
+    m_s.assign(text, size_t(length));
+    return TRUE;
 }

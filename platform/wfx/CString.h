@@ -77,6 +77,10 @@ public:
     template <class... Args> void AppendFormat(LPCWSTR format, const Args&... args);
     void FormatV(LPCWSTR format, va_list args);
 
+    // The string resource from the module that holds it; FALSE (and the
+    // text unchanged) when there is none.
+    BOOL LoadString(UINT nID);
+
     // Direct access for API calls that fill a buffer: at least minLength
     // characters are writable; ReleaseBuffer fixes the length (to the first
     // terminator when newLength is -1).

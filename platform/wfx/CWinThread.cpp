@@ -2,6 +2,7 @@
 
 #include "CDC.h"
 #include "CGdiObject.h"
+#include "CImageList.h"
 #include "CMenu.h"
 #include "CWinApp.h"
 #include "CWnd.h"
@@ -114,5 +115,6 @@ BOOL CWinThread::OnIdle(LONG lCount)
     CDC::DeleteTempMap();
     CGdiObject::DeleteTempMap();
     CMenu::DeleteTempMap();
+    CImageList::DeleteTempMap();
     return FALSE;
 }

@@ -68,10 +68,28 @@ LRESULT CALLBACK WfxCreationHook::procedure(int code, WPARAM wParam, LPARAM lPar
     return CallNextHookEx(ts.creationHook, code, wParam, lParam);
 }
 
+WfxLifeWatch::WfxLifeWatch(CWnd* wnd) : m_wnd(wnd), m_outer(wfxThreadState().watches)
+{
+    wfxThreadState().watches = this;
+}
+
+WfxLifeWatch::~WfxLifeWatch()
+{
+    wfxThreadState().watches = m_outer;
+}
+
+void WfxLifeWatch::objectDeleted(CWnd* wnd)
+{
+    for (WfxLifeWatch* w = wfxThreadState().watches; w; w = w->m_outer)
+        if (w->m_wnd == wnd)
+            w->m_wnd = nullptr;
+}
+
 CWnd::CWnd() = default;
 
 CWnd::~CWnd()
 {
+    WfxLifeWatch::objectDeleted(this);
     for (ProcFrame* f = m_pFrames; f; f = f->outer)
         f->alive = false;
     m_pFrames = nullptr;

@@ -311,6 +311,10 @@ protected:
     afx_msg void OnActivate(UINT, CWnd*, BOOL) { Default(); }
     afx_msg int OnMouseActivate(CWnd*, UINT, UINT) { return int(Default()); }
     afx_msg HBRUSH OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
+    afx_msg UINT OnGetDlgCode() { return UINT(Default()); }
+    afx_msg void OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
+    afx_msg void OnWindowPosChanging(WINDOWPOS*) { Default(); }
+    afx_msg void OnWindowPosChanged(WINDOWPOS*) { Default(); }
     // Owner-drawn menu items go to their CMenu's DrawItem/MeasureItem.
     afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
     afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);

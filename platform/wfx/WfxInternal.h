@@ -18,15 +18,37 @@ struct CWnd::ProcFrame
 // window so that it survives the object.
 constexpr wchar_t kWfxSuperProcProp[] = L"WfxSuperProc";
 
+class WfxLifeWatch;
+
 // Per-thread state of the window layer.
 struct WfxThreadState
 {
-    MSG current;        // the message being handled, for CWnd::Default
-    CWnd* wndInit;      // the object whose window is being created
-    HHOOK creationHook; // installed while windows are created
+    MSG current;           // the message being handled, for CWnd::Default
+    CWnd* wndInit;         // the object whose window is being created
+    HHOOK creationHook;    // installed while windows are created
+    WfxLifeWatch* watches; // objects whose deletion someone waits to hear of
 };
 
 WfxThreadState& wfxThreadState();
+
+// Tells whether a window object outlived a call that may have deleted it
+// (a failed creation ends in PostNcDestroy only when a window was made).
+class WfxLifeWatch
+{
+public:
+    explicit WfxLifeWatch(CWnd* wnd);
+    ~WfxLifeWatch();
+    WfxLifeWatch(const WfxLifeWatch&) = delete;
+    WfxLifeWatch& operator=(const WfxLifeWatch&) = delete;
+
+    bool alive() const { return m_wnd != nullptr; }
+    // Called by the destructor of every window object.
+    static void objectDeleted(CWnd* wnd);
+
+private:
+    CWnd* m_wnd;
+    WfxLifeWatch* m_outer;
+};
 
 // Hands the next window created on this thread to an object (WM_CREATE and
 // everything before it then reach the object).

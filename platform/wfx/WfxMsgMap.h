@@ -26,6 +26,7 @@ class CCmdUI;
 
 // The framework's own messages, in the range the system leaves to frameworks.
 #define WM_IDLEUPDATECMDUI (WM_AFXFIRST + 3)
+#define WM_INITIALUPDATE (WM_AFXFIRST + 4) // sent to a frame's windows once its document is ready
 
 WFX_API CWnd* WfxWndFromHandle(HWND hWnd);
 WFX_API CDC* WfxDCFromHandle(HDC hDC);
@@ -180,6 +181,12 @@ protected:                                                                      
                   self->OnCtlColor(WfxDCFromHandle(reinterpret_cast<HDC>(call.wParam)),                      \
                                    WFX_WND(call.lParam), call.message - WM_CTLCOLORMSGBOX));                 \
               return TRUE;)
+#define ON_WM_GETDLGCODE() WFX_ENTRY(WM_GETDLGCODE, 0, 0, 0, call.result = self->OnGetDlgCode(); return TRUE;)
+#define WFX_ON_STRUCT(msg, fn, type)                                                                         \
+    WFX_ENTRY(msg, 0, 0, 0, self->fn(reinterpret_cast<type*>(call.lParam)); return TRUE;)
+#define ON_WM_GETMINMAXINFO() WFX_ON_STRUCT(WM_GETMINMAXINFO, OnGetMinMaxInfo, MINMAXINFO)
+#define ON_WM_WINDOWPOSCHANGING() WFX_ON_STRUCT(WM_WINDOWPOSCHANGING, OnWindowPosChanging, WINDOWPOS)
+#define ON_WM_WINDOWPOSCHANGED() WFX_ON_STRUCT(WM_WINDOWPOSCHANGED, OnWindowPosChanged, WINDOWPOS)
 #define ON_WM_INITMENUPOPUP()                                                                                \
     WFX_ENTRY(WM_INITMENUPOPUP, 0, 0, 0,                                                                     \
               self->OnInitMenuPopup(WfxMenuFromHandle(reinterpret_cast<HMENU>(call.wParam)),                 \

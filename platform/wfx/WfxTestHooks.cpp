@@ -8,6 +8,7 @@ std::mutex g_lock;
 WfxMessageBoxHook g_messageBox;
 WfxModalDialogHook g_modalDialog;
 WfxWaitCursorHook g_waitCursor;
+WfxFileDialogHook g_fileDialog;
 
 template <class Hook> Hook current(const Hook& hook)
 {
@@ -60,4 +61,17 @@ bool WfxRunWaitCursorHook(bool shown)
         return false;
     hook(shown);
     return true;
+}
+
+void WfxSetFileDialogHook(WfxFileDialogHook hook)
+{
+    replace(g_fileDialog, std::move(hook));
+}
+
+BOOL WfxRunFileDialog(OPENFILENAMEW& ofn, BOOL bOpenFileDialog)
+{
+    WfxFileDialogHook hook = current(g_fileDialog);
+    if (hook)
+        return hook(ofn, bOpenFileDialog);
+    return bOpenFileDialog ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
 }

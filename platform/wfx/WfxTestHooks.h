@@ -5,6 +5,8 @@
 
 #include "WfxApi.h"
 
+#include <commdlg.h>
+
 #include <functional>
 
 class CDialog;
@@ -28,3 +30,13 @@ WFX_API void WfxRunModalDialogHook(CDialog& dialog);
 using WfxWaitCursorHook = std::function<void(bool shown)>;
 WFX_API void WfxSetWaitCursorHook(WfxWaitCursorHook hook);
 WFX_API bool WfxRunWaitCursorHook(bool shown);
+
+// Answers open and save file dialogs instead of showing them. It gets the
+// dialog's settings (filter, initial folder, title, flags, default
+// extension) and, standing for OK, writes the chosen path into ofn.lpstrFile
+// (at most ofn.nMaxFile characters with the terminator) and returns TRUE;
+// FALSE stands for Cancel.
+using WfxFileDialogHook = std::function<BOOL(OPENFILENAMEW& ofn, BOOL bOpenFileDialog)>;
+WFX_API void WfxSetFileDialogHook(WfxFileDialogHook hook);
+// The hook when one is set, else the system's dialog.
+WFX_API BOOL WfxRunFileDialog(OPENFILENAMEW& ofn, BOOL bOpenFileDialog);

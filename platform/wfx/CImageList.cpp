@@ -1,0 +1,84 @@
+#include "CImageList.h"
+
+#include "CBitmap.h"
+#include "CDC.h"
+#include "WfxHandleMap.h"
+#include "WfxInternal.h"
+#include "WfxResources.h"
+
+IMPLEMENT_DYNCREATE(CImageList, CObject)
+
+namespace {
+
+WfxHandleMap<HIMAGELIST, CImageList>& imageListMap()
+{
+    static WfxHandleMap<HIMAGELIST, CImageList> map(&CImageList::m_hImageList);
+    return map;
+}
+
+HBITMAP handleOf(CBitmap* bitmap)
+{
+    return bitmap ? static_cast<HBITMAP>(bitmap->GetSafeHandle()) : nullptr;
+}
+
+} // namespace
+
+CImageList::~CImageList()
+{
+    DeleteImageList();
+}
+
+CImageList* CImageList::FromHandle(HIMAGELIST hImageList)
+{
+    return imageListMap().fromHandle(hImageList);
+}
+
+void CImageList::DeleteTempMap()
+{
+    imageListMap().deleteTemporary();
+}
+
+BOOL CImageList::Attach(HIMAGELIST hImageList)
+{
+    return imageListMap().attach(this, hImageList);
+}
+
+HIMAGELIST CImageList::Detach()
+{
+    return imageListMap().detach(this);
+}
+
+BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow)
+{
+    wfxInitCommonControls();
+    return Attach(ImageList_Create(cx, cy, nFlags, nInitial, nGrow));
+}
+
+BOOL CImageList::Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask)
+{
+    LPCWSTR name = MAKEINTRESOURCEW(nBitmapID);
+    HINSTANCE module = AfxFindResourceHandle(name, RT_BITMAP, GetRuntimeClass());
+    wfxInitCommonControls();
+    return module &&
+           Attach(ImageList_LoadImageW(module, name, cx, nGrow, crMask, IMAGE_BITMAP, LR_CREATEDIBSECTION));
+}
+
+BOOL CImageList::DeleteImageList()
+{
+    return m_hImageList ? ImageList_Destroy(Detach()) : FALSE;
+}
+
+int CImageList::Add(CBitmap* pbmImage, CBitmap* pbmMask)
+{
+    return ImageList_Add(m_hImageList, handleOf(pbmImage), handleOf(pbmMask));
+}
+
+int CImageList::Add(CBitmap* pbmImage, COLORREF crMask)
+{
+    return ImageList_AddMasked(m_hImageList, handleOf(pbmImage), crMask);
+}
+
+BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle)
+{
+    return ImageList_Draw(m_hImageList, nImage, pDC->GetSafeHdc(), pt.x, pt.y, nStyle);
+}

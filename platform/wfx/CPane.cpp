@@ -1,0 +1,3 @@
+#include "CPane.h"
+
+IMPLEMENT_DYNAMIC(CPane, CBasePane)

@@ -1,0 +1,15 @@
+#pragma once
+
+// Command and window ids of the framework; plain defines so that resource
+// scripts can include this file too.
+
+// Commands the framework handles (File New reaches the application's
+// new-document handler when its table maps it).
+#define ID_FILE_NEW 0xE100
+#define ID_FILE_OPEN 0xE101
+#define ID_APP_ABOUT 0xE140
+#define ID_APP_EXIT 0xE141
+
+// Child windows of a frame: the view and the menu bar pane.
+#define AFX_IDW_PANE_FIRST 0xE900
+#define AFX_IDW_MENUBAR 0xE81A
