@@ -36,6 +36,17 @@ public:
     BOOL Attach(HDC hDC) { return hDC && !m_hDC ? (m_hDC = hDC, TRUE) : FALSE; }
     HDC Detach() { return std::exchange(m_hDC, nullptr); }
     BOOL CreateCompatibleDC(CDC* pDC) { return Attach(::CreateCompatibleDC(pDC ? pDC->m_hDC : nullptr)); }
+    BOOL CreateDC(LPCWSTR lpszDriverName, LPCWSTR lpszDeviceName, LPCWSTR lpszOutput, const void* lpInitData)
+    {
+        return Attach(::CreateDCW(lpszDriverName, lpszDeviceName, lpszOutput,
+                                  static_cast<const DEVMODEW*>(lpInitData)));
+    }
+    // A context for asking a device about itself (fonts, resolution), not for drawing.
+    BOOL CreateIC(LPCWSTR lpszDriverName, LPCWSTR lpszDeviceName, LPCWSTR lpszOutput, const void* lpInitData)
+    {
+        return Attach(::CreateICW(lpszDriverName, lpszDeviceName, lpszOutput,
+                                  static_cast<const DEVMODEW*>(lpInitData)));
+    }
     BOOL DeleteDC();
     int SaveDC() { return ::SaveDC(m_hDC); }
     BOOL RestoreDC(int nSavedDC) { return ::RestoreDC(m_hDC, nSavedDC); }

@@ -56,7 +56,8 @@ BOOL CImage::Create(int nWidth, int nHeight, int nBPP, DWORD dwFlags)
     HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!bitmap)
         return FALSE;
-    Attach(bitmap);
+    m_hBitmap = bitmap;
+    takeDetails(nHeight < 0);
     m_hasAlpha = nBPP == 32 && (dwFlags & createAlphaChannel);
     return TRUE;
 }
@@ -65,7 +66,9 @@ void CImage::Attach(HBITMAP hBitmap)
 {
     Destroy();
     m_hBitmap = hBitmap;
-    takeDetails();
+    DIBSECTION section{};
+    bool dib = hBitmap && ::GetObjectW(hBitmap, sizeof(section), &section) == sizeof(section);
+    takeDetails(dib && section.dsBmih.biHeight < 0);
 }
 
 HBITMAP CImage::Detach()
@@ -73,7 +76,7 @@ HBITMAP CImage::Detach()
     while (m_dcUses > 0)
         ReleaseDC();
     HBITMAP bitmap = std::exchange(m_hBitmap, nullptr);
-    takeDetails();
+    takeDetails(false);
     return bitmap;
 }
 
@@ -84,7 +87,9 @@ void CImage::Destroy()
         ::DeleteObject(bitmap);
 }
 
-void CImage::takeDetails()
+// The system does not always report a top-down section as such: the
+// maker of the bitmap says.
+void CImage::takeDetails(bool topDown)
 {
     DIBSECTION section{};
     m_hasAlpha = false;
@@ -97,7 +102,7 @@ void CImage::takeDetails()
     m_width = bm.bmWidth;
     m_height = bm.bmHeight;
     m_bpp = bm.bmBitsPixel;
-    bool bottomUp = section.dsBmih.biHeight > 0;
+    bool bottomUp = !topDown;
     m_pitch = bottomUp ? -bm.bmWidthBytes : bm.bmWidthBytes;
     m_bits = static_cast<BYTE*>(bm.bmBits) + (bottomUp ? (m_height - 1) * bm.bmWidthBytes : 0);
 }

@@ -54,7 +54,7 @@ public:
                     BYTE bBlendOp = AC_SRC_OVER) const;
 
 private:
-    void takeDetails();
+    void takeDetails(bool topDown);
     BOOL copyFromGdiplus(void* bitmap);
 
     HBITMAP m_hBitmap = nullptr;

@@ -68,6 +68,31 @@ BOOL CImageList::DeleteImageList()
     return m_hImageList ? ImageList_Destroy(Detach()) : FALSE;
 }
 
+int CImageList::GetImageCount() const
+{
+    return ImageList_GetImageCount(m_hImageList);
+}
+
+BOOL CImageList::GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const
+{
+    return ImageList_GetImageInfo(m_hImageList, nImage, pImageInfo);
+}
+
+int CImageList::Add(HICON hIcon)
+{
+    return ImageList_AddIcon(m_hImageList, hIcon);
+}
+
+BOOL CImageList::Remove(int nImage)
+{
+    return ImageList_Remove(m_hImageList, nImage);
+}
+
+COLORREF CImageList::SetBkColor(COLORREF cr)
+{
+    return ImageList_SetBkColor(m_hImageList, cr);
+}
+
 int CImageList::Add(CBitmap* pbmImage, CBitmap* pbmMask)
 {
     return ImageList_Add(m_hImageList, handleOf(pbmImage), handleOf(pbmMask));

@@ -35,16 +35,13 @@ public:
     BOOL Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask);
     BOOL DeleteImageList();
 
-    int GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }
-    BOOL GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const
-    {
-        return ImageList_GetImageInfo(m_hImageList, nImage, pImageInfo);
-    }
+    int GetImageCount() const;
+    BOOL GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const;
     // The bitmap may hold several images side by side. -1 on failure.
     int Add(CBitmap* pbmImage, CBitmap* pbmMask);
     int Add(CBitmap* pbmImage, COLORREF crMask);
-    int Add(HICON hIcon) { return ImageList_AddIcon(m_hImageList, hIcon); }
-    BOOL Remove(int nImage) { return ImageList_Remove(m_hImageList, nImage); }
-    COLORREF SetBkColor(COLORREF cr) { return ImageList_SetBkColor(m_hImageList, cr); }
+    int Add(HICON hIcon);
+    BOOL Remove(int nImage);
+    COLORREF SetBkColor(COLORREF cr);
     BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle);
 };

@@ -9,9 +9,9 @@
 
 #include <algorithm>
 
-IMPLEMENT_DYNCREATE(CMFCMenuBar, CPane)
+IMPLEMENT_DYNCREATE(CMFCMenuBar, CMFCToolBar)
 
-BEGIN_MESSAGE_MAP(CMFCMenuBar, CPane)
+BEGIN_MESSAGE_MAP(CMFCMenuBar, CMFCToolBar)
 ON_WM_CREATE()
 ON_WM_LBUTTONDOWN()
 ON_WM_MOUSEMOVE()
@@ -32,7 +32,7 @@ BOOL CMFCMenuBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 
 int CMFCMenuBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CPane::OnCreate(lpCreateStruct) == -1)
+    if (CMFCToolBar::OnCreate(lpCreateStruct) == -1)
         return -1;
     CFrameWnd* frame = GetParentFrame();
     if (frame && frame->m_hMenuDefault)
@@ -61,7 +61,7 @@ CString CMFCMenuBar::itemText(int nIndex) const
     return text;
 }
 
-CSize CMFCMenuBar::GetMenuButtonSize(BOOL bHorz)
+CSize CMFCMenuBar::GetMenuItemSize(BOOL bHorz)
 {
     CClientDC dc(this);
     CFont* old = dc.SelectObject(&GetGlobalData()->fontRegular);
@@ -69,13 +69,13 @@ CSize CMFCMenuBar::GetMenuButtonSize(BOOL bHorz)
     for (int i = 0; i < GetCount(); ++i)
         widest.cx = std::max(widest.cx, dc.GetTextExtent(itemText(i)).cx);
     dc.SelectObject(old);
-    CSize size(widest.cx + 12, widest.cy + 6);
+    CSize size(widest.cx + 12, std::max(widest.cy + 6, GetMenuButtonSize().cy));
     return bHorz ? size : CSize(size.cy, size.cx);
 }
 
 CSize CMFCMenuBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 {
-    CSize button = GetMenuButtonSize(bHorz);
+    CSize button = GetMenuItemSize(bHorz);
     CSize borders(m_rectBorders.left + m_rectBorders.right, m_rectBorders.top + m_rectBorders.bottom);
     if (bHorz)
         return CSize(bStretch ? 32767 : GetCount() * button.cx + borders.cx, button.cy + borders.cy);
@@ -87,7 +87,7 @@ CRect CMFCMenuBar::GetItemRect(int nIndex)
     if (nIndex < 0 || nIndex >= GetCount())
         return CRect(0, 0, 0, 0);
     BOOL horizontal = IsHorizontal();
-    CSize button = GetMenuButtonSize(horizontal);
+    CSize button = GetMenuItemSize(horizontal);
     CPoint topLeft(m_rectBorders.left, m_rectBorders.top);
     if (horizontal)
         topLeft.x += nIndex * button.cx;
@@ -106,7 +106,7 @@ int CMFCMenuBar::HitTest(CPoint point)
 
 void CMFCMenuBar::DoPaint(CDC* pDC)
 {
-    CPane::DoPaint(pDC);
+    CMFCToolBar::DoPaint(pDC);
     CFont* old = pDC->SelectObject(&GetGlobalData()->fontRegular);
     int oldMode = pDC->SetBkMode(TRANSPARENT);
     for (int i = 0; i < GetCount(); ++i) {
@@ -161,11 +161,11 @@ void CMFCMenuBar::OnMouseMove(UINT nFlags, CPoint point)
         ::TrackMouseEvent(&track);
     }
     setHot(HitTest(point));
-    CPane::OnMouseMove(nFlags, point);
+    CMFCToolBar::OnMouseMove(nFlags, point);
 }
 
 void CMFCMenuBar::OnMouseLeave()
 {
     setHot(-1);
-    CPane::OnMouseLeave();
+    CMFCToolBar::OnMouseLeave();
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "CPane.h"
+#include "CMFCToolBar.h"
 #include "WfxRes.h"
 
 // A pane showing the top-level items of a menu as buttons (at creation the
 // parent frame's m_hMenuDefault). A click opens the item's popup under it,
 // its commands going to the top-level frame; an item without popup sends
 // its command there at once.
-class WFX_API CMFCMenuBar : public CPane
+class WFX_API CMFCMenuBar : public CMFCToolBar
 {
     DECLARE_DYNCREATE(CMFCMenuBar)
 
@@ -25,9 +25,10 @@ public:
     CRect GetItemRect(int nIndex);
     // The item under a client point, or -1.
     int HitTest(CPoint point);
-    // Every button's size: the widest item text with a margin (swapped when
-    // the bar stands vertically).
-    virtual CSize GetMenuButtonSize(BOOL bHorz);
+    // Every item's size: the widest item text with a margin, at least as
+    // high as the shared menu button size (swapped when the bar stands
+    // vertically).
+    virtual CSize GetMenuItemSize(BOOL bHorz);
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
 
 protected:

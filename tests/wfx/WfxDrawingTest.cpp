@@ -2,40 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-
 using namespace wfxtest;
 
 namespace {
-
-// A 32-bit memory bitmap selected into a memory device context.
-class Canvas
-{
-public:
-    Canvas(int width, int height)
-    {
-        m_dc.CreateCompatibleDC(nullptr);
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        m_bitmap.Attach(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        m_bits = static_cast<std::uint32_t*>(bits);
-        m_width = width;
-        m_old = m_dc.SelectObject(&m_bitmap);
-    }
-    ~Canvas() { m_dc.SelectObject(m_old); }
-
-    CDC& dc() { return m_dc; }
-    // The pixel as 0x00RRGGBB.
-    std::uint32_t at(int x, int y) const { return m_bits[y * m_width + x] & 0xFFFFFF; }
-
-private:
-    CDC m_dc;
-    CBitmap m_bitmap;
-    CBitmap* m_old = nullptr;
-    std::uint32_t* m_bits = nullptr;
-    int m_width = 0;
-};
 
 class CPaintingWnd : public CWnd
 {

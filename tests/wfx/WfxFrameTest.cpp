@@ -142,7 +142,7 @@ TEST(WfxFrame, MenuBarShowsTheFramesMenuInButtonsOfItsSize)
     class CFixedMenuBar : public CMFCMenuBar
     {
     public:
-        CSize GetMenuButtonSize(BOOL bHorz) override { return bHorz ? CSize(40, 16) : CSize(16, 40); }
+        CSize GetMenuItemSize(BOOL bHorz) override { return bHorz ? CSize(40, 16) : CSize(16, 40); }
     };
     CFrameWndEx* frame = makePaneFrame();
     ASSERT_NE(nullptr, frame);
@@ -159,6 +159,16 @@ TEST(WfxFrame, MenuBarShowsTheFramesMenuInButtonsOfItsSize)
     EXPECT_EQ(0, bar.HitTest(CPoint(39, 15)));
     EXPECT_EQ(-1, bar.HitTest(CPoint(41, 5)));
     EXPECT_EQ(CRect(0, 0, 0, 0), bar.GetItemRect(1));
+
+    // Items of the plain bar fit their text, at least the shared menu button high.
+    CMFCMenuBar plain;
+    ASSERT_TRUE(plain.Create(frame));
+    int textHigh = plain.GetMenuItemSize(TRUE).cy;
+    CMFCToolBar::SetMenuSizes(CSize(22, 40), CSize(16, 16));
+    EXPECT_EQ(40, plain.GetMenuItemSize(TRUE).cy);
+    EXPECT_EQ(40, plain.GetMenuItemSize(FALSE).cx);
+    CMFCToolBar::SetMenuSizes(CSize(0, 0), CSize(0, 0));
+    EXPECT_EQ(textHigh, plain.GetMenuItemSize(TRUE).cy);
     frame->DestroyWindow();
 }
 

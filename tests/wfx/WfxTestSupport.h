@@ -7,6 +7,7 @@
 
 #include <IError.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,35 @@ public:
                  L"host", WS_POPUP | WS_BORDER, 50, 50, 400, 300, nullptr, nullptr);
         ShowWindow(SW_SHOWNA);
     }
+};
+
+// A 32-bit memory bitmap selected into a memory device context.
+class Canvas
+{
+public:
+    Canvas(int width, int height)
+    {
+        m_dc.CreateCompatibleDC(nullptr);
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        m_bitmap.Attach(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        m_bits = static_cast<std::uint32_t*>(bits);
+        m_width = width;
+        m_old = m_dc.SelectObject(&m_bitmap);
+    }
+    ~Canvas() { m_dc.SelectObject(m_old); }
+
+    CDC& dc() { return m_dc; }
+    // The pixel as 0x00RRGGBB.
+    std::uint32_t at(int x, int y) const { return m_bits[y * m_width + x] & 0xFFFFFF; }
+
+private:
+    CDC m_dc;
+    CBitmap m_bitmap;
+    CBitmap* m_old = nullptr;
+    std::uint32_t* m_bits = nullptr;
+    int m_width = 0;
 };
 
 // Runs every message already waiting through the framework's message loop

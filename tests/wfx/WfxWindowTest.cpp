@@ -477,3 +477,61 @@ TEST(WfxWindow, ToolTipTextCanBeAskedForByNotification)
     EXPECT_EQ(L"asked for", toolTipText(tip, wnd.m_hWnd));
     EXPECT_EQ(1, wnd.m_needText);
 }
+
+namespace {
+
+class CPlacedWnd : public CWnd
+{
+public:
+    std::vector<std::wstring> m_log;
+
+protected:
+    afx_msg UINT OnGetDlgCode()
+    {
+        m_log.push_back(L"dlgcode");
+        return DLGC_WANTARROWS;
+    }
+    afx_msg void OnGetMinMaxInfo(MINMAXINFO* info)
+    {
+        m_log.push_back(L"minmax");
+        info->ptMinTrackSize = CPoint(77, 66);
+    }
+    afx_msg void OnWindowPosChanging(WINDOWPOS* pos)
+    {
+        m_log.push_back(L"changing");
+        pos->cx = 123; // a handler may change the coming size
+        CWnd::OnWindowPosChanging(pos);
+    }
+    afx_msg void OnWindowPosChanged(WINDOWPOS* pos)
+    {
+        m_log.push_back(L"changed " + std::to_wstring(pos->cx));
+        CWnd::OnWindowPosChanged(pos);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPlacedWnd, CWnd)
+ON_WM_GETDLGCODE()
+ON_WM_GETMINMAXINFO()
+ON_WM_WINDOWPOSCHANGING()
+ON_WM_WINDOWPOSCHANGED()
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST(WfxWindow, PlacementAndDialogCodeMessagesReachTheirHandlers)
+{
+    HostWindow host;
+    CPlacedWnd wnd;
+    ASSERT_TRUE(createChild(wnd, host));
+    wnd.m_log.clear();
+    EXPECT_EQ(LRESULT(DLGC_WANTARROWS), wnd.SendMessage(WM_GETDLGCODE));
+    MINMAXINFO info{};
+    wnd.SendMessage(WM_GETMINMAXINFO, 0, LPARAM(&info));
+    EXPECT_EQ(77, info.ptMinTrackSize.x);
+    wnd.SetWindowPos(nullptr, 0, 0, 50, 20, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    CRect rect;
+    wnd.GetWindowRect(&rect);
+    EXPECT_EQ(123, rect.Width());
+    EXPECT_EQ((std::vector<std::wstring>{L"dlgcode", L"minmax", L"changing", L"changed 123"}), wnd.m_log);
+}

@@ -1,0 +1,3 @@
+#include "CMFCToolBarButton.h"
+
+BOOL CMFCToolBarButton::m_bWrapText = TRUE;
