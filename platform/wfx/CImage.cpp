@@ -7,16 +7,18 @@
 
 namespace {
 
-// Started once and never shut down: images may be drawn while modules unload.
-bool ensureGdiplus()
+// GDI+ for decoding files: started once and never shut down, as images may
+// still be drawn while modules unload.
+struct GdiplusStart
 {
-    static const bool started = [] {
+    GdiplusStart()
+    {
         Gdiplus::GdiplusStartupInput input;
-        ULONG_PTR token = 0;
-        return Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
-    }();
-    return started;
-}
+        ok = Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
+    }
+    ULONG_PTR token = 0;
+    bool ok = false;
+};
 
 // Keeps a DC of the image for one drawing.
 class ImageDC
@@ -110,7 +112,8 @@ void CImage::takeDetails(bool topDown)
 HRESULT CImage::Load(LPCWSTR pszFileName)
 {
     Destroy();
-    if (!ensureGdiplus())
+    static const GdiplusStart gdiplus;
+    if (!gdiplus.ok)
         return E_FAIL;
     Gdiplus::Bitmap bitmap(pszFileName);
     if (bitmap.GetLastStatus() != Gdiplus::Ok || !copyFromGdiplus(&bitmap)) {
