@@ -28,7 +28,12 @@ BOOL CContextMenuManager::ShowPopupMenu(HMENU hmenuPopup, int x, int y, CWnd* pW
     HWND target = bOwnMessage && pWndOwner ? pWndOwner->m_hWnd : topLevelFrame(pWndOwner);
     if (!hmenuPopup || !target)
         return FALSE;
-    return ::TrackPopupMenu(hmenuPopup, alignment(bRightAlign), x, y, 0, target, nullptr);
+    UINT id =
+        UINT(::TrackPopupMenu(hmenuPopup, alignment(bRightAlign) | TPM_RETURNCMD, x, y, 0, target, nullptr));
+    // A system menu shown this way still moves, sizes or closes its window.
+    if (id)
+        ::PostMessageW(target, id >= 0xF000 ? WM_SYSCOMMAND : WM_COMMAND, id, 0);
+    return TRUE;
 }
 
 UINT CContextMenuManager::TrackPopupMenu(HMENU hmenuPopup, int x, int y, CWnd* pWndOwner, BOOL bRightAlign)

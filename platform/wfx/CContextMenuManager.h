@@ -5,9 +5,10 @@
 class CWnd;
 
 // Shows popup menus for the application. Both forms run the menu until it
-// closes; commands chosen in ShowPopupMenu go, as WM_COMMAND, to the owner's
-// top-level frame (which routes them and updates the items before the menu
-// opens) or, with bOwnMessage, to the owner itself.
+// closes; a command chosen in ShowPopupMenu is posted to the owner's
+// top-level frame (which routes it and updates the items before the menu
+// opens) or, with bOwnMessage, to the owner itself: as WM_COMMAND, or as
+// WM_SYSCOMMAND for a system command (a system menu shown as popup).
 class WFX_API CContextMenuManager : public CObject
 {
 public:

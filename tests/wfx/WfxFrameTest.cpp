@@ -60,15 +60,18 @@ class CMenuTarget : public CFrameWnd
 {
 public:
     int m_counted = 0;
+    std::vector<UINT> m_systemCommands;
 
 protected:
     afx_msg void OnCount() { ++m_counted; }
+    afx_msg void OnSysCommand(UINT nID, LPARAM) { m_systemCommands.push_back(nID); }
 
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CMenuTarget, CFrameWnd)
 ON_COMMAND(ID_DOC_COUNT, &CMenuTarget::OnCount)
+ON_WM_SYSCOMMAND()
 END_MESSAGE_MAP()
 
 class CCommandChild : public CWnd
@@ -198,6 +201,15 @@ TEST(WfxFrame, ContextMenuCommandsGoToTheFrameOrToTheOwner)
     pumpPending();
     EXPECT_EQ((std::vector<UINT>{ID_DOC_COUNT}), child.m_commands);
     EXPECT_EQ(1, frame->m_counted);
+
+    // A system command reaches the frame as one.
+    CMenu system;
+    ASSERT_TRUE(system.CreatePopupMenu());
+    system.AppendMenu(MF_STRING, SC_CONTEXTHELP, L"Help");
+    chooseFirstItemSoon(child);
+    EXPECT_TRUE(manager.ShowPopupMenu(system.m_hMenu, 10, 10, &child));
+    pumpPending();
+    EXPECT_EQ((std::vector<UINT>{SC_CONTEXTHELP}), frame->m_systemCommands);
 
     child.PostMessage(WM_KEYDOWN, VK_ESCAPE);
     EXPECT_EQ(0u, manager.TrackPopupMenu(popup->m_hMenu, 10, 10, &child));
