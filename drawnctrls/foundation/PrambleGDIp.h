@@ -2,10 +2,12 @@
 
 // Everything of the drawn-control library in one include.
 #include "CGDIpGaugeDisplay.h"
+#include "CGDIpGradientButton.h"
 #include "CGDIpGradientComboBox.h"
 #include "CGDIpGradientDialog.h"
 #include "CGDIpStatic.h"
 #include "CGDIpTransparentCompCtrl.h"
+#include "CImageButton.h"
 #include "CImageCheckBox.h"
 #include "CPramble2012uApp.h"
 #include "CProgress.h"

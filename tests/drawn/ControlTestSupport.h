@@ -1,0 +1,38 @@
+#pragma once
+
+// Helpers of the control tests: a background handed to a control, owner
+// drawing into a canvas, and counting pixels of a kind.
+
+#include "DrawnTestSupport.h"
+
+#include <functional>
+#include <memory>
+
+namespace drawntest {
+
+// Gives the control a plain background of w x h, as a container would.
+void giveBackground(ITransparentCtrl& ctrl, int width, int height, COLORREF color);
+
+// Runs the button's owner drawing into the canvas with the item state.
+void drawItemInto(CButton& button, Canvas& canvas, UINT state);
+
+// The control's own drawing (no background) on a canvas of w x h.
+std::unique_ptr<Canvas> drawnOnCanvas(IGDIpGradientCtrl& ctrl, int width, int height,
+                                      COLORREF fill = RGB(128, 128, 128));
+
+// How many pixels of r (0x00RRGGBB) the test accepts.
+int countPixels(const Canvas& canvas, const CRect& r, const std::function<bool(std::uint32_t)>& test);
+
+// Both canvases hold the same picture.
+bool sameImage(const Canvas& a, const Canvas& b);
+
+inline bool isRed(std::uint32_t rgb)
+{
+    return ((rgb >> 16) & 0xFF) > 200 && ((rgb >> 8) & 0xFF) < 60 && (rgb & 0xFF) < 60;
+}
+inline bool isWhite(std::uint32_t rgb)
+{
+    return ((rgb >> 16) & 0xFF) > 200 && ((rgb >> 8) & 0xFF) > 200 && (rgb & 0xFF) > 200;
+}
+
+} // namespace drawntest
