@@ -5,6 +5,7 @@
 #include "CGDIpGradientButton.h"
 #include "CGDIpGradientComboBox.h"
 #include "CGDIpGradientDialog.h"
+#include "CGDIpGradientEdit.h"
 #include "CGDIpGradientSpinButtonCtrl.h"
 #include "CGDIpStatic.h"
 #include "CGDIpTransparentCompCtrl.h"
