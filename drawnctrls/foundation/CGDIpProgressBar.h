@@ -1,0 +1,32 @@
+#pragma once
+
+#include "CGDIpTransparentCompCtrl.h"
+
+// A rounded gradient bar over a gradient background. The position runs from
+// 0 (empty) to 1000 (full); a vertical bar (background gradient mode not
+// horizontal) fills from the bottom.
+class PRAMBLEGDIP_API CGDIpProgressBar : public CGDIpTransparentCompCtrl
+{
+    DECLARE_DYNAMIC(CGDIpProgressBar)
+
+public:
+    CGDIpProgressBar();
+    ~CGDIpProgressBar() override;
+    // Takes the look of both packs.
+    CGDIpProgressBar& operator=(const CGDIpProgressBar& other);
+
+    void setPos(int p);
+    int getPos() const { return m_pos; }
+
+    using CGDIpTransparentCompCtrl::v_draw;
+    void v_draw(CDC& dc) override;
+    using CGDIpTransparentCompCtrl::v_recalcData;
+    void v_recalcData(const CRect& r) override;
+
+    IGDIpGradientRectPack m_barPack;
+
+protected:
+    void v_recalcPos();
+
+    int m_pos = 0;
+};
