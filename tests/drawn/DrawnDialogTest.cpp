@@ -21,11 +21,22 @@ public:
     CGDIpGaugeDisplay m_gauge;
     CProgress m_progress;
     CGDIpTransparentCompCtrl m_composite;
+    CGDIpGradientButton m_button;
+    CImageButton m_imageButton;
+    CGDIpGradientComboBox m_combo;
+    CGDIpGradientSpinButtonCtrl m_spin;
+    CGDIpGradientEdit m_edit;
+    CGDIpSliderControl m_slider;
+    CGDIpProgressBar m_progressBar;
+    CGDIpPanelDisplay m_panel;
 
+    // The controls that keep their recorded shape (a combo box keeps its
+    // closed height).
     std::vector<CWnd*> controls()
     {
-        return {&m_static, &m_transparentStatic, &m_check,    &m_group, &m_bar,
-                &m_gauge,  &m_progress,          &m_composite};
+        return {&m_static,   &m_transparentStatic, &m_check,  &m_group,       &m_bar,  &m_gauge,
+                &m_progress, &m_composite,         &m_button, &m_imageButton, &m_spin, &m_edit,
+                &m_slider,   &m_progressBar,       &m_panel};
     }
     bool make()
     {
@@ -43,6 +54,12 @@ protected:
         DDX_Control(pDX, IDC_A_TSTATIC, m_transparentStatic);
         DDX_Control(pDX, IDC_A_CHECK, m_check);
         DDX_Control(pDX, IDC_A_GROUP, m_group);
+        DDX_Control(pDX, IDC_A_BUTTON, m_button);
+        DDX_Control(pDX, IDC_A_IMAGEBUTTON, m_imageButton);
+        DDX_Control(pDX, IDC_A_COMBO, m_combo);
+        DDX_Control(pDX, IDC_A_SPIN, m_spin);
+        DDX_Control(pDX, IDC_A_EDIT, m_edit);
+        DDX_Control(pDX, IDC_A_SLIDER, m_slider);
     }
     BOOL OnInitDialog() override
     {
@@ -52,6 +69,17 @@ protected:
         m_progress.CreateFromStatic(IDC_A_PROGRESS, this);
         m_progress.setPos(40);
         m_composite.CreateFromStatic(0, this, IDC_A_COMPOSITE);
+        m_progressBar.CreateFromStatic(0, this, IDC_A_PROGRESSBAR);
+        m_progressBar.setPos(600);
+        m_panel.m_title = L"Panel";
+        m_panel.CreateFromStatic(0, this, IDC_A_PANEL);
+        Gdiplus::Color white(0xFFFFFFFF);
+        CString one(L"1"), two(L"2");
+        m_panel.insertPos(white, one, white, true, white, nullptr);
+        m_panel.insertPos(white, two, white, false, white, nullptr);
+        m_combo.AddString(L"item");
+        m_combo.SetCurSel(0);
+        m_edit.SetWindowTextW(L"edit");
         return TRUE;
     }
 };
@@ -301,5 +329,22 @@ TEST(SkinDialog, HoldsEveryDrawnControlAndRescalesThem)
     repaintNow(dlg);
     EXPECT_TRUE(rgbNear(0x646464, clientPixel(dlg, 2, 80)));
     EXPECT_TRUE(errors.texts.empty());
+    dlg.DestroyWindow();
+}
+
+TEST(GradientDialog, ComboBoxGrowsByItsClosedHeightWhateverItsDroppedHeight)
+{
+    CAllControlsDlg<CGDIpGradientDialog> dlg;
+    dlg.m_combo.m_closedHeight = 21;
+    ASSERT_TRUE(dlg.make());
+    const CRect before = rectInParent(dlg.m_combo);
+    EXPECT_EQ(0, dlg.m_combo.GetCurSel());
+    expectRescaledWhenDoubled(dlg);
+    const CRect after = rectInParent(dlg.m_combo);
+    EXPECT_EQ(before.left * 2, after.left);
+    EXPECT_EQ(before.top * 2, after.top);
+    EXPECT_EQ(before.Width() * 2, after.Width());
+    EXPECT_EQ(before.Height() + 21, after.Height()); // the selection field doubled, not the list
+    EXPECT_EQ(0, dlg.m_combo.GetCurSel());
     dlg.DestroyWindow();
 }
