@@ -2,43 +2,13 @@
 
 #include "BlockWire.h"
 #include "CSettingsRecord.h"
+#include "DayCount.h"
 
 #include <cwchar>
 
 using namespace blockwire;
 
 namespace {
-
-// Days from 1 January 1970 to a civil date (proleptic Gregorian).
-long daysFromCivil(long y, unsigned m, unsigned d)
-{
-    y -= m <= 2;
-    long era = (y >= 0 ? y : y - 399) / 400;
-    unsigned yoe = unsigned(y - era * 400);
-    unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
-    unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + long(doe) - 719468;
-}
-
-struct CivilDate
-{
-    long year;
-    unsigned month;
-    unsigned day;
-};
-
-CivilDate civilFromDays(long z)
-{
-    z += 719468;
-    long era = (z >= 0 ? z : z - 146096) / 146097;
-    unsigned doe = unsigned(z - era * 146097);
-    unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    unsigned mp = (5 * doy + 2) / 153;
-    unsigned d = doy - (153 * mp + 2) / 5 + 1;
-    unsigned m = mp < 10 ? mp + 3 : mp - 9;
-    return {long(yoe) + era * 400 + (m <= 2), m, d};
-}
 
 bool isAsciiLetter(uint8_t c)
 {
@@ -56,7 +26,7 @@ size_t block19Size(int version)
 
 std::wstring dayCountToDateText(unsigned days)
 {
-    CivilDate date = civilFromDays(daysFromCivil(2004, 4, 1) + long(days));
+    const CivilDate date = dateOfDayCount(long(days));
     wchar_t text[32];
     swprintf(text, 32, L"%02u/%02u/%04ld", date.day, date.month, date.year);
     return text;

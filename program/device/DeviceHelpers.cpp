@@ -1,5 +1,6 @@
 #include "CLPGDevice.h"
 
+#include "DayCount.h"
 #include "SettingsBlocks.h"
 
 #include <IError.h>
@@ -15,18 +16,6 @@ const wchar_t kProductFolder[] = L"Kestrelwave";
 const wchar_t kShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 const size_t kDateTextSize = 10;
 const unsigned kInvalidArgument = 3;
-
-// Days from 1 January 1970 to a date; days past the month's end run on
-// into the next month.
-long daysFromCivil(long y, long m, long d)
-{
-    y -= m <= 2;
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const long yoe = y - era * 400;
-    const long doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
-    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
 
 // The drive that holds Windows, as a letter; 'C' when it cannot be found.
 wchar_t windowsDrive()
@@ -94,7 +83,7 @@ long parseDate(const std::wstring& text)
         const std::wstring where = L"parseDate(" + text + L")";
         throw new IError(kInvalidArgument, where.c_str(), __LINE__, L"DeviceHelpers");
     }
-    return daysFromCivil(year, month, day) - daysFromCivil(2004, 4, 1);
+    return dayCountOf(year, month, day);
 }
 
 std::wstring getMyDocumentsPath()
