@@ -1,5 +1,6 @@
 #include "CDiag.h"
 
+#include "ByteOrder.h"
 #include "Conversions.h"
 
 #include <cmath>
@@ -109,19 +110,17 @@ double CDiag::getCorrectedInjectionTime(unsigned n) const
 
 uint32_t CDiag::getSequence() const
 {
-    const unsigned char* p = m_bytes + kSequenceOffset;
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+    return littleEndian32(m_bytes + kSequenceOffset);
 }
 
 void CDiag::setSequence(uint32_t sequence)
 {
-    for (size_t i = 0; i < 4; ++i)
-        m_bytes[kSequenceOffset + i] = static_cast<unsigned char>(sequence >> (8 * i));
+    putLittleEndian32(m_bytes + kSequenceOffset, sequence);
 }
 
 uint16_t CDiag::word(size_t offset) const
 {
-    return static_cast<uint16_t>(m_bytes[offset] | m_bytes[offset + 1] << 8);
+    return littleEndian16(m_bytes + offset);
 }
 
 int petrolTimeToMapRow(double ms)

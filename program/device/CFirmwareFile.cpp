@@ -1,5 +1,6 @@
 #include "CFirmwareFile.h"
 
+#include "ByteOrder.h"
 #include "cpString.h"
 #include "frame.h"
 
@@ -22,16 +23,6 @@ constexpr unsigned kIdentificationCodePage = 1250;
 uint8_t rotateRight2(uint8_t b)
 {
     return uint8_t(b >> 2 | b << 6);
-}
-
-uint16_t le16(const uint8_t* p)
-{
-    return uint16_t(p[0] | p[1] << 8);
-}
-
-uint32_t le32(const uint8_t* p)
-{
-    return uint32_t(le16(p)) | uint32_t(le16(p + 2)) << 16;
 }
 
 class ReadOnlyFile
@@ -89,7 +80,7 @@ bool readRaw(const std::wstring& path, RawFirmware& raw)
     DWORD got = 0;
     if (!file.isOpen() || !file.readRotated(raw.header, kHeaderSize, got) || got != kHeaderSize)
         return false;
-    raw.bodyLength = le32(raw.header);
+    raw.bodyLength = littleEndian32(raw.header);
     raw.body.assign(CFirmwareFile::kMaxBody, 0);
     DWORD wanted = std::min(raw.bodyLength, CFirmwareFile::kMaxBody);
     if (!file.readRotated(raw.body.data(), wanted, got))
@@ -100,7 +91,7 @@ bool readRaw(const std::wstring& path, RawFirmware& raw)
 // The header's checksum counts itself as zero and only the first L mod 65536 body bytes.
 bool checksumMatches(RawFirmware& raw)
 {
-    uint16_t stored = le16(raw.header + kChecksumOffset);
+    uint16_t stored = littleEndian16(raw.header + kChecksumOffset);
     raw.header[kChecksumOffset] = 0;
     raw.header[kChecksumOffset + 1] = 0;
     uint32_t sum = frameSum(raw.body.data(), raw.bodyLength % 65536) + frameSum(raw.header, kHeaderSize);
@@ -135,9 +126,9 @@ bool CFirmwareFile::load(const std::wstring& path, uint16_t& version, std::wstri
         m_image.swap(image);
         m_imageLength = raw.bodyLength - (kSkipTo - kSkipFrom);
         m_pageCount = (m_imageLength + kPageSize - 1) / kPageSize;
-        version = le16(raw.header + 4);
+        version = littleEndian16(raw.header + 4);
         identification = std::move(text);
-        formatTag = le16(raw.header + 6);
+        formatTag = littleEndian16(raw.header + 6);
         m_valid = true;
         return true;
     } catch (const std::bad_alloc&) {

@@ -1,5 +1,6 @@
 #include "CLPGDevice.h"
 
+#include "ByteOrder.h"
 #include "DeviceRequests.h"
 
 #include <algorithm>
@@ -24,8 +25,7 @@ const uint32_t kUnitsPerFrame = 2 * kInstructionsPerFrame;
 std::vector<uint8_t> withAddress(uint32_t address, const unsigned char* data = nullptr, size_t extra = 0)
 {
     std::vector<uint8_t> payload(4 + extra);
-    for (int i = 0; i < 4; ++i)
-        payload[i] = static_cast<uint8_t>(address >> (8 * i));
+    putLittleEndian32(payload.data(), address);
     if (extra)
         std::copy_n(data, extra, payload.begin() + 4);
     return payload;

@@ -1,5 +1,6 @@
 #include "CLPGDevice.h"
 
+#include "ByteOrder.h"
 #include "CCipher.h"
 #include "DeviceRequests.h"
 #include "SettingsBlocks.h"
@@ -163,7 +164,7 @@ bool CLPGDevice::identify()
     m_settings.m_devInfo.m_deviceID = hardware;
     m_settings.m_devInfo.m_deviceName = familyName(hardware);
     reply.payload.resize(std::max<size_t>(reply.payload.size(), 4), 0);
-    m_liveDataAllowed = (reply.payload[2] | reply.payload[3] << 8) == kLiveDataAllowed;
+    m_liveDataAllowed = littleEndian16(&reply.payload[2]) == kLiveDataAllowed;
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "CLPGDevice.h"
 
 #include "BlockWire.h"
+#include "ByteOrder.h"
 #include "DeviceRequests.h"
 
 #include <algorithm>
@@ -30,11 +31,6 @@ uint16_t mapSum(const uint8_t* image)
     return static_cast<uint16_t>(frameSum(image, kMapSumOffset));
 }
 
-uint16_t bigEndianWord(const uint8_t* bytes)
-{
-    return static_cast<uint16_t>(bytes[0] << 8 | bytes[1]);
-}
-
 std::vector<uint8_t> mapImage(const CCorrMap& map)
 {
     blockwire::PayloadWriter out(kMapImageSize);
@@ -44,9 +40,7 @@ std::vector<uint8_t> mapImage(const CCorrMap& map)
                    blockwire::truncToward(map.m_injMapTable[r][c] + kMapValueOffset));
     out.u8(kMapFlagsOffset, map.m_flags);
     std::vector<uint8_t> image = out.take();
-    const uint16_t sum = mapSum(image.data());
-    image[kMapSumOffset] = static_cast<uint8_t>(sum >> 8);
-    image[kMapSumOffset + 1] = static_cast<uint8_t>(sum);
+    putBigEndian16(image.data() + kMapSumOffset, mapSum(image.data()));
     return image;
 }
 
@@ -61,8 +55,7 @@ void storeMapImage(const uint8_t* image, CCorrMap& map)
 std::vector<uint8_t> addressed(unsigned address, const unsigned char* data)
 {
     std::vector<uint8_t> payload(kAddressSize + kMemoryChunkSize);
-    payload[0] = static_cast<uint8_t>(address);
-    payload[1] = static_cast<uint8_t>(address >> 8);
+    putLittleEndian16(payload.data(), uint16_t(address));
     std::copy_n(data, kMemoryChunkSize, payload.begin() + kAddressSize);
     return payload;
 }
@@ -81,12 +74,10 @@ template <class Step> bool stepChunks(unsigned address, unsigned length, Step st
 bool CLPGDevice::readMemoryChunk(unsigned address, unsigned char* data)
 {
     std::vector<uint8_t> request = selectorRequest(kReadMemorySelector);
-    request[2] = static_cast<uint8_t>(address);
-    request[3] = static_cast<uint8_t>(address >> 8);
+    putLittleEndian16(&request[2], uint16_t(address));
     const Judge judge = [address](const Reply& r) {
         const bool ok = r.cmd == kMemoryCmd && r.payload.size() >= kAddressSize + kMemoryChunkSize &&
-                        r.payload[0] == static_cast<uint8_t>(address) &&
-                        r.payload[1] == static_cast<uint8_t>(address >> 8);
+                        littleEndian16(r.payload.data()) == uint16_t(address);
         return ok ? Verdict::Accept : Verdict::Retry;
     };
     Reply reply;
@@ -119,7 +110,7 @@ bool CLPGDevice::readCorrectionMap()
     uint8_t image[(kMapImageSize + kMemoryChunkSize - 1) / kMemoryChunkSize * kMemoryChunkSize] = {};
     if (!readMemory(image, kCorrectionMapAddress, kMapImageSize))
         return false;
-    if (bigEndianWord(image + kMapSumOffset) != mapSum(image))
+    if (bigEndian16(image + kMapSumOffset) != mapSum(image))
         return false;
     storeMapImage(image, m_settings.m_corrMap);
     return true;
@@ -129,11 +120,11 @@ bool CLPGDevice::readCorrectionMap()
 bool CLPGDevice::writeCorrectionMap()
 {
     std::vector<uint8_t> image = mapImage(m_settings.m_corrMap);
-    const uint16_t sum = bigEndianWord(image.data() + kMapSumOffset);
+    const uint16_t sum = bigEndian16(image.data() + kMapSumOffset);
     image.resize((kMapImageSize + kMemoryChunkSize - 1) / kMemoryChunkSize * kMemoryChunkSize, 0);
     unsigned char check[kMemoryChunkSize];
     if (!writeMemory(image.data(), kCorrectionMapAddress, kMapImageSize) ||
-        !readMemoryChunk(kMapSumChunkAddress, check) || bigEndianWord(check + kSumInSumChunk) != sum)
+        !readMemoryChunk(kMapSumChunkAddress, check) || bigEndian16(check + kSumInSumChunk) != sum)
         return false;
     m_settingsWritten = true;
     return true;

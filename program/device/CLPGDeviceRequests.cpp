@@ -1,5 +1,6 @@
 #include "CLPGDevice.h"
 
+#include "ByteOrder.h"
 #include "DeviceRequests.h"
 
 #include <algorithm>
@@ -27,11 +28,6 @@ bool readToCaller(CLPGDevice& device, uint8_t selector, uint8_t block, unsigned 
     if (ok)
         std::copy(reply.payload.begin(), reply.payload.begin() + size, out);
     return ok;
-}
-
-uint16_t littleEndianWord(const unsigned char* bytes)
-{
-    return static_cast<uint16_t>(bytes[0] | bytes[1] << 8);
 }
 
 } // namespace
@@ -105,9 +101,7 @@ bool CLPGDevice::sendObdRequest(const unsigned char* request, unsigned char* rep
     memset(reply, 0, replySize);
     std::copy(answer.payload.begin(), answer.payload.begin() + copied, reply);
     const size_t whole = (copied - kObdCountSize) / kObdGroupSize;
-    if (littleEndianWord(reply) > whole) {
-        reply[0] = static_cast<unsigned char>(whole);
-        reply[1] = static_cast<unsigned char>(whole >> 8);
-    }
+    if (littleEndian16(reply) > whole)
+        putLittleEndian16(reply, uint16_t(whole));
     return true;
 }

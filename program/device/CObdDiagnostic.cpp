@@ -1,6 +1,7 @@
 #include "CObdDiagnostic.h"
 
 #include "BlockWire.h"
+#include "ByteOrder.h"
 #include "CLPGDevice.h"
 #include "UserInterface.h"
 
@@ -119,9 +120,7 @@ bool CObdDiagnostic::readSupportedPids()
     if (!ask(kSupportedPids, m_responderId, frames) || frames.empty() ||
         !answers(frames[0].data, kSupportedPids))
         return false;
-    const blockwire::PayloadReader data(frames[0].data, sizeof frames[0].data);
-    const uint32_t supported =
-        uint32_t(data.u8(3)) << 24 | uint32_t(data.u8(4)) << 16 | uint32_t(data.u8(5)) << 8 | data.u8(6);
+    const uint32_t supported = bigEndian32(frames[0].data + 3);
     bool any = false;
     for (CPidEntry& entry : m_pids) {
         entry.enabled = (supported & (0x80000000u >> (entry.pid() - 1))) != 0;

@@ -1,5 +1,6 @@
 #include "CLPGDevice.h"
 
+#include "ByteOrder.h"
 #include "DayCount.h"
 #include "SettingsBlocks.h"
 
@@ -61,8 +62,7 @@ bool getPcCodeBytes(unsigned char* bytes)
     unsigned long serial = 0;
     if (!getPcCode(serial))
         return false;
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = static_cast<unsigned char>(serial >> (8 * (3 - i)));
+    putBigEndian32(bytes, uint32_t(serial));
     return true;
 }
 

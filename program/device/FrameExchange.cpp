@@ -1,5 +1,6 @@
 #include "FrameExchange.h"
 
+#include "ByteOrder.h"
 #include "frame.h"
 
 #include <windows.h>
@@ -10,22 +11,16 @@
 namespace {
 // How long transact waits for the rest of a reply that came in two parts.
 const DWORD kSecondReadPauseMs = 50;
-
-uint16_t bigEndianWord(const unsigned char* bytes)
-{
-    return static_cast<uint16_t>(bytes[0] << 8 | bytes[1]);
-}
 } // namespace
 
 bool FrameExchange::send(unsigned char* payload, unsigned char size, unsigned char cmd, uint16_t nonce)
 {
     const unsigned char len = static_cast<unsigned char>(size + kFrameSumSize);
     const unsigned char header[kFrameHeaderSize] = {kFrameStart0, kFrameStart1, len, cmd};
-    const unsigned char nonceBytes[kFrameNonceSize] = {static_cast<unsigned char>(nonce >> 8),
-                                                       static_cast<unsigned char>(nonce)};
-    const uint16_t sum = frameChecksum(nonce, cmd, len, payload, size);
-    const unsigned char sumBytes[kFrameSumSize] = {static_cast<unsigned char>(sum >> 8),
-                                                   static_cast<unsigned char>(sum)};
+    unsigned char nonceBytes[kFrameNonceSize];
+    putBigEndian16(nonceBytes, nonce);
+    unsigned char sumBytes[kFrameSumSize];
+    putBigEndian16(sumBytes, frameChecksum(nonce, cmd, len, payload, size));
     rotateLeft16(payload, size / 2, nonce);
     if (m_checked)
         m_port.purgeIn();
@@ -61,7 +56,7 @@ bool FrameExchange::receive(unsigned char* buffer, size_t capacity, unsigned cha
     rotateRight16(body, (count - kFrameSumSize) / 2, nonce);
     memcpy(buffer, body, count);
     const uint16_t expected = frameChecksum(nonce, header[3], replyLen, body, replyLen - kFrameSumSize);
-    if (bigEndianWord(body + count - kFrameSumSize) != expected || !lineClear())
+    if (bigEndian16(body + count - kFrameSumSize) != expected || !lineClear())
         return false;
     len = replyLen;
     cmd = header[3];
@@ -110,7 +105,7 @@ bool FrameExchange::readNonce(uint16_t& nonce)
     unsigned char bytes[kFrameNonceSize];
     if (read(bytes, kFrameNonceSize) < kFrameNonceSize)
         return false;
-    nonce = bigEndianWord(bytes);
+    nonce = bigEndian16(bytes);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "PcConnectionLog.h"
 
+#include "ByteOrder.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -27,16 +29,13 @@ EntryBytes bytesAt(const PcConnectionLog& log, unsigned index)
 // The code goes most significant byte first; without one the bytes stay as they were.
 void putEntry(uint8_t* at, const PcConnectionEntry& entry)
 {
-    at[0] = uint8_t(entry.date);
-    at[1] = uint8_t(entry.date >> 8);
+    putLittleEndian16(at, entry.date);
     at[2] = entry.hour;
     at[3] = entry.minute;
     at[4] = entry.second;
     at[5] = entry.kind;
-    if (!entry.hasPcCode)
-        return;
-    for (int i = 0; i < 4; ++i)
-        at[kCodeOffset + i] = uint8_t(entry.pcCode >> (8 * (3 - i)));
+    if (entry.hasPcCode)
+        putBigEndian32(at + kCodeOffset, entry.pcCode);
 }
 
 bool isEmpty(const EntryBytes& bytes)
@@ -93,12 +92,12 @@ PcConnectionEntry pcConnectionAt(const PcConnectionLog& log, unsigned index)
 {
     EntryBytes b = bytesAt(log, index);
     PcConnectionEntry entry;
-    entry.date = uint16_t(b[0] | b[1] << 8);
+    entry.date = littleEndian16(b.data());
     entry.hour = b[2];
     entry.minute = b[3];
     entry.second = b[4];
     entry.kind = b[5];
     entry.hasPcCode = true;
-    entry.pcCode = uint32_t(b[6]) << 24 | uint32_t(b[7]) << 16 | uint32_t(b[8]) << 8 | b[9];
+    entry.pcCode = bigEndian32(b.data() + kCodeOffset);
     return entry;
 }

@@ -1,17 +1,8 @@
 #include "frame.h"
 
+#include "ByteOrder.h"
+
 namespace {
-uint16_t wordAt(const unsigned char* bytes)
-{
-    return static_cast<uint16_t>(bytes[0] | bytes[1] << 8);
-}
-
-void putWord(unsigned char* bytes, uint16_t word)
-{
-    bytes[0] = static_cast<unsigned char>(word);
-    bytes[1] = static_cast<unsigned char>(word >> 8);
-}
-
 uint16_t rotl(uint16_t word, unsigned bits)
 {
     bits &= 15;
@@ -30,7 +21,7 @@ uint32_t frameSum(const unsigned char* bytes, size_t n)
 void rotateLeft16(unsigned char* words, size_t count, unsigned bits)
 {
     for (size_t i = 0; i < count; ++i)
-        putWord(words + 2 * i, rotl(wordAt(words + 2 * i), bits));
+        putLittleEndian16(words + 2 * i, rotl(littleEndian16(words + 2 * i), bits));
 }
 
 void rotateRight16(unsigned char* words, size_t count, unsigned bits)
