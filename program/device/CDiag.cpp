@@ -1,5 +1,6 @@
 #include "CDiag.h"
 
+#include "BlockWire.h"
 #include "ByteOrder.h"
 #include "Conversions.h"
 
@@ -15,14 +16,6 @@ constexpr double kMinRpm = 100.0;
 constexpr unsigned kLastPositiveOffset = 60000;
 constexpr double kNegativeOffsetBase = 65535.0;
 constexpr int kLastMapRow = 38;
-
-// To 0.01, halves away from zero.
-double roundToHundredths(double value)
-{
-    if (value < 0)
-        return -std::floor((-value + 0.005) * 100) / 100;
-    return std::floor((value + 0.005) * 100) / 100;
-}
 
 double signedOffsetSteps(uint16_t word)
 {
@@ -101,10 +94,10 @@ double CDiag::getInjectionTime(unsigned n) const
 
 double CDiag::getCorrectedInjectionTime(unsigned n) const
 {
-    double base = roundToHundredths(getInjectionTime(n));
+    double base = blockwire::roundTo001(getInjectionTime(n));
     if (base == 0)
         return 0;
-    double gas = roundToHundredths(base + signedOffsetSteps(getOffsetWord(n)) * kTimeTick);
+    double gas = blockwire::roundTo001(base + signedOffsetSteps(getOffsetWord(n)) * kTimeTick);
     return gas < 0 ? 0 : gas;
 }
 
