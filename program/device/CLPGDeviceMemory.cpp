@@ -21,6 +21,8 @@ const size_t kMapCells = CCorrMap::kRows * CCorrMap::kCols;
 const size_t kMapFlagsOffset = kMapCells;
 const size_t kMapSumOffset = kMapCells + 1;
 const size_t kMapImageSize = kMapCells + 3;
+// The image moves in whole chunks.
+const size_t kMapChunkedSize = (kMapImageSize + kMemoryChunkSize - 1) / kMemoryChunkSize * kMemoryChunkSize;
 const double kMapValueOffset = 100.0;
 // The chunk that ends with the image's sum.
 const unsigned kMapSumChunkAddress = kCorrectionMapAddress + 256;
@@ -107,7 +109,7 @@ bool CLPGDevice::writeMemory(const unsigned char* data, unsigned address, unsign
 
 bool CLPGDevice::readCorrectionMap()
 {
-    uint8_t image[(kMapImageSize + kMemoryChunkSize - 1) / kMemoryChunkSize * kMemoryChunkSize] = {};
+    uint8_t image[kMapChunkedSize] = {};
     if (!readMemory(image, kCorrectionMapAddress, kMapImageSize))
         return false;
     if (bigEndian16(image + kMapSumOffset) != mapSum(image))
@@ -121,7 +123,7 @@ bool CLPGDevice::writeCorrectionMap()
 {
     std::vector<uint8_t> image = mapImage(m_settings.m_corrMap);
     const uint16_t sum = bigEndian16(image.data() + kMapSumOffset);
-    image.resize((kMapImageSize + kMemoryChunkSize - 1) / kMemoryChunkSize * kMemoryChunkSize, 0);
+    image.resize(kMapChunkedSize, 0);
     unsigned char check[kMemoryChunkSize];
     if (!writeMemory(image.data(), kCorrectionMapAddress, kMapImageSize) ||
         !readMemoryChunk(kMapSumChunkAddress, check) || bigEndian16(check + kSumInSumChunk) != sum)
