@@ -5,6 +5,8 @@
 #include "SettingsFileIO.h"
 #include "UserInterface.h"
 
+#include <ProgramFolder.h>
+
 #include <windows.h>
 
 #include <cwchar>
@@ -29,21 +31,6 @@ std::wstring localTimeStamp()
 COpenFile settingsDialog(bool save)
 {
     return COpenFile(getSettingsFolder(), kSettingsFilter, kSettingsExtension, save);
-}
-
-// The program's folder, ending in a backslash.
-std::wstring programFolder()
-{
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD length = GetModuleFileNameW(nullptr, &path[0], DWORD(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    return path.substr(0, path.rfind(L'\\') + 1);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "translate.h"
 
-#include <windows.h>
+#include "ProgramFolder.h"
 
-#include <vector>
+#include <windows.h>
 
 // The language table, the current language and the opening of the files at
 // start live here, beside translate: every user of translate links this
@@ -46,15 +46,6 @@ std::wstring lookupIn(int id, const std::wstring& text)
     if (id < kEnglish || id > kLastLanguage)
         return std::wstring();
     return g_langTable[slotOfLanguage(id)].lookup(text);
-}
-
-std::wstring programFolder()
-{
-    std::vector<wchar_t> path(32768);
-    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    const std::wstring full(path.data(), n);
-    const size_t slash = full.rfind(L'\\');
-    return slash == std::wstring::npos ? std::wstring() : full.substr(0, slash + 1);
 }
 
 bool s_languageFilesOpen = openLanguageFiles();

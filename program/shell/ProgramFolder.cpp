@@ -1,0 +1,14 @@
+#include "ProgramFolder.h"
+
+#include <windows.h>
+
+#include <vector>
+
+std::wstring programFolder()
+{
+    std::vector<wchar_t> path(32768);
+    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    const std::wstring full(path.data(), n);
+    const size_t slash = full.rfind(L'\\');
+    return slash == std::wstring::npos ? std::wstring() : full.substr(0, slash + 1);
+}
