@@ -1,5 +1,7 @@
 #include "ScriptedTransport.h"
 
+#include "SimFrame.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -101,29 +103,7 @@ ScriptInstall::~ScriptInstall()
 
 Bytes replyFrame(unsigned char cmd, uint16_t nonce, const Bytes& payload)
 {
-    const unsigned len = static_cast<unsigned>(payload.size()) + 2;
-    unsigned sum = 1 + (nonce >> 8) + (nonce & 0xFF) + cmd + len;
-    Bytes frame = {0xAA,
-                   0x55,
-                   static_cast<unsigned char>(len),
-                   cmd,
-                   static_cast<unsigned char>(nonce >> 8),
-                   static_cast<unsigned char>(nonce)};
-    const unsigned shift = nonce % 16;
-    for (size_t i = 0; i < payload.size(); i += 2) {
-        sum += payload[i] + (i + 1 < payload.size() ? payload[i + 1] : 0);
-        if (i + 1 == payload.size()) {
-            frame.push_back(payload[i]);
-            break;
-        }
-        const unsigned word = payload[i] | payload[i + 1] << 8;
-        const unsigned turned = (word << shift | word >> (16 - shift)) & 0xFFFF;
-        frame.push_back(static_cast<unsigned char>(turned));
-        frame.push_back(static_cast<unsigned char>(turned >> 8));
-    }
-    frame.push_back(static_cast<unsigned char>(sum >> 8));
-    frame.push_back(static_cast<unsigned char>(sum));
-    return frame;
+    return kwsim::encodeFrame({cmd, nonce, payload});
 }
 
 unsigned seedForNonce(uint16_t nonce)

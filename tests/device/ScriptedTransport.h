@@ -69,7 +69,8 @@ public:
     std::shared_ptr<LineScript> script;
 };
 
-// A reply frame built the way the controller builds it.
+// A reply frame built the way the controller builds it (the simulator's codec,
+// written apart from the program's).
 Bytes replyFrame(unsigned char cmd, uint16_t nonce, const Bytes& payload);
 // A seed after which the next rand() of this thread is `nonce`.
 unsigned seedForNonce(uint16_t nonce);
