@@ -1,6 +1,5 @@
 #include "CDiag.h"
 #include "SimBench.h"
-#include "SimFrame.h"
 
 #include <gtest/gtest.h>
 
@@ -33,11 +32,6 @@ void shortEmulatorDelay(CLPGDevice& device)
 {
     device.m_settings.m_devInfo.m_injCount = 4;
     device.m_settings.m_base.m_emulatorDelay = 0.2;
-}
-
-std::vector<uint8_t> wire(uint8_t cmd, const std::vector<uint8_t>& payload)
-{
-    return kwsim::encodeFrame({cmd, 0x2468, payload});
 }
 
 } // namespace
@@ -185,11 +179,10 @@ TEST(CorrectionMap, WrongSumIsFailure)
     bench.open();
     // The controller's copy ends with another sum.
     bench.with([](kwsim::SimState& s) {
-        for (int i = 0; i < 9; ++i)
-            s.scriptedReplies.push_back(wire(2, {4, 0, 0, 0, 0, 0}));
+        s.scriptReply(2, {4, 0, 0, 0, 0, 0}, 9);
         std::vector<uint8_t> chunk = {0xF6, 0x01};
         chunk.resize(34, 100);
-        s.scriptedReplies.push_back(wire(5, chunk));
+        s.scriptReply(5, chunk);
     });
     bench.device->m_settingsWritten = false;
     EXPECT_FALSE(bench.device->writeCorrectionMap());
@@ -236,7 +229,7 @@ TEST(LiveSample, ReadAsTheControllerSentIt)
     EXPECT_EQ(sent, std::vector<uint8_t>(sample.data(), sample.data() + CDiag::kReplySize));
     EXPECT_EQ(0u, sample.getSequence());
 
-    bench.with([](kwsim::SimState& s) { s.scriptedReplies.push_back(wire(2, {4, 0, 0, 0, 0, 0})); });
+    bench.with([](kwsim::SimState& s) { s.scriptReply(2, {4, 0, 0, 0, 0, 0}); });
     CDiag other;
     other.setMode(9);
     EXPECT_EQ(1, bench.device->readDiagSample(other));
@@ -268,7 +261,7 @@ TEST(ObdRelay, ReplyBoundByBufferAndLength)
 
     // Five groups claimed, one sent.
     std::vector<uint8_t> lying = {5, 0, 0xE8, 0x07, 0, 0, 4, 0x41, 0x0C, 1, 2, 0, 0, 0};
-    bench.with([&](kwsim::SimState& s) { s.scriptedReplies.push_back(wire(24, lying)); });
+    bench.with([&](kwsim::SimState& s) { s.scriptReply(24, lying); });
     ASSERT_TRUE(bench.device->sendObdRequest(request, reply, sizeof reply));
     EXPECT_EQ(1, reply[0] | reply[1] << 8);
     EXPECT_EQ(0, reply[14]);
@@ -276,14 +269,14 @@ TEST(ObdRelay, ReplyBoundByBufferAndLength)
     // One group sent, the buffer holds less.
     lying[0] = 1;
     unsigned char small[10];
-    bench.with([&](kwsim::SimState& s) { s.scriptedReplies.push_back(wire(24, lying)); });
+    bench.with([&](kwsim::SimState& s) { s.scriptReply(24, lying); });
     ASSERT_TRUE(bench.device->sendObdRequest(request, small, sizeof small));
     EXPECT_EQ(0, small[0] | small[1] << 8);
     EXPECT_EQ(0xE8, small[2]);
 
     // No second try; any other command is failure.
     bench.clearRequests();
-    bench.with([&](kwsim::SimState& s) { s.scriptedReplies.push_back(wire(2, {4, 0, 0, 0, 0, 0})); });
+    bench.with([&](kwsim::SimState& s) { s.scriptReply(2, {4, 0, 0, 0, 0, 0}); });
     EXPECT_FALSE(bench.device->sendObdRequest(request, reply, sizeof reply));
     EXPECT_EQ(1u, bench.requests().size());
 }

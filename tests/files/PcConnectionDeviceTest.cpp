@@ -1,7 +1,6 @@
 #include "SimBench.h"
 
 #include <PcConnectionLog.h>
-#include <SimFrame.h>
 
 #include <gtest/gtest.h>
 
@@ -147,10 +146,7 @@ TEST(PcConnectionRecord, RefusedWriteKeepsTheEntryInTheLiveImageOnly)
 {
     kwtest::SimBench bench(controllerWith(805, controllerLog(84, 50, 1)));
     connect(bench);
-    bench.with([](kwsim::SimState& s) {
-        for (int i = 0; i < 15; ++i)
-            s.scriptedReplies.push_back(kwsim::encodeFrame({2, 0x1357, {5, 0, 0, 0, 0, 0}}));
-    });
+    bench.with([](kwsim::SimState& s) { s.scriptReply(2, {5, 0, 0, 0, 0, 0}, 15); });
     EXPECT_FALSE(bench.device->recordPcConnection(true));
     EXPECT_EQ(today(), pcConnectionAt(bench.device->m_settings.m_devInfo.m_pcConnections, 2).date);
 }

@@ -4,7 +4,6 @@
 
 #include <DeviceSettingsFiles.h>
 #include <SettingsBlocks.h>
-#include <SimFrame.h>
 
 #include <gtest/gtest.h>
 
@@ -50,11 +49,6 @@ CSettingsRecord liveImage()
     live.m_base.m_extraValue = 3.3;
     live.m_corrMap.m_colAxis[0] = 600.0;
     return live;
-}
-
-std::vector<uint8_t> wire(uint8_t cmd, const std::vector<uint8_t>& payload)
-{
-    return kwsim::encodeFrame({cmd, 0x2468, payload});
 }
 
 class PresetTest : public ::testing::Test
@@ -146,10 +140,7 @@ TEST_F(PresetTest, RefusedBlock7IsSaid)
     kwtest::SimBench bench;
     bench.open();
     putPreset(kAfterCalibrationPreset, expectedFile(nonDefaultRecord()));
-    bench.with([](kwsim::SimState& s) {
-        for (int i = 0; i < 15; ++i)
-            s.scriptedReplies.push_back(wire(2, {5, 0, 0, 0, 0, 0}));
-    });
+    bench.with([](kwsim::SimState& s) { s.scriptReply(2, {5, 0, 0, 0, 0, 0}, 15); });
     EXPECT_FALSE(bench.device->applyAfterCalibrationPreset());
     ASSERT_EQ(1u, bench.messages.size());
     EXPECT_EQ(L"Can't write settings to device!", bench.messages[0].text);

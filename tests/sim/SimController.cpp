@@ -84,6 +84,13 @@ bool SimRequest::fromLogLine(const std::string& line, SimRequest& out)
 
 SimState::SimState(uint32_t seed) : live(seed), obd(seed + 1), faults(seed + 2) {}
 
+void SimState::scriptReply(uint8_t cmd, const std::vector<uint8_t>& payload, int times)
+{
+    const std::vector<uint8_t> wire = encodeFrame({cmd, 0x2468, payload});
+    for (int i = 0; i < times; ++i)
+        scriptedReplies.push_back(wire);
+}
+
 SimController::SimController(const SimConfig& config) : m_state(config.seed), m_nonces(config.seed + 3)
 {
     SimBlocks& blocks = m_state.blocks;

@@ -85,6 +85,9 @@ struct SimState
     // Raw bytes sent instead of the next replies, one entry per request, as
     // they stand (no faults applied); the requests still act.
     std::deque<std::vector<uint8_t>> scriptedReplies;
+
+    // A good frame of `cmd` and `payload` as the next `times` scripted replies.
+    void scriptReply(uint8_t cmd, const std::vector<uint8_t>& payload, int times = 1);
 };
 
 struct SimReply
