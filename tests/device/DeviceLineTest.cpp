@@ -1,6 +1,6 @@
 #include "CLPGDevice.h"
 #include "KwSimProcess.h"
-#include "UserInterface.h"
+#include "MessageBoxRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,18 +15,13 @@ TEST(ControllerLine, ConnectAndReadEverythingOverAComPort)
     kwtest::KwSimProcess sim;
     ASSERT_TRUE(sim.start(L"--version 789 --hardware 0"));
 
-    std::vector<std::wstring> messages;
-    setMessageBoxHook([&](const MessageBoxRequest& request) {
-        messages.push_back(request.text);
-        return IDOK;
-    });
+    kwtest::MessageBoxRecorder boxes;
     writeLastPortNr(sim.programPort());
     CLPGDevice device;
     device.connect();
-    setMessageBoxHook(nullptr);
 
     EXPECT_TRUE(device.m_connected);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(unsigned(sim.programPort()), device.m_port.portNr());
     const CDevInfo& info = device.m_settings.m_devInfo;
     EXPECT_EQ(789, info.m_version);

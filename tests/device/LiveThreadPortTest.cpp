@@ -1,10 +1,10 @@
 // The reading thread against kwsim on a real COM port (a pty pair).
 #include "KwSimProcess.h"
+#include "MessageBoxRecorder.h"
 #include "ProbedTransport.h"
 
 #include <CDiagRSThread.h>
 #include <CLPGDevice.h>
-#include <UserInterface.h>
 
 #include <Sendrel.h>
 
@@ -69,19 +69,8 @@ std::vector<std::string> textLines(const std::string& text)
 class LiveThreadOnPort : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        g_diagFailureCount = 0;
-        setMessageBoxHook([this](const MessageBoxRequest& r) {
-            messages.push_back(r.text);
-            return IDOK;
-        });
-    }
-    void TearDown() override
-    {
-        device.reset();
-        setMessageBoxHook(nullptr);
-    }
+    void SetUp() override { g_diagFailureCount = 0; }
+    void TearDown() override { device.reset(); }
 
     // The controller object on the program side of kwsim's line.
     void connect(const std::wstring& simOptions)
@@ -97,11 +86,11 @@ protected:
         return device->m_diagThread.start(manager, &device->m_diagData, path);
     }
 
+    kwtest::MessageBoxRecorder boxes;
     kwtest::TempDir dir;
     kwtest::KwSimProcess sim;
     CMultiThread manager;
     std::unique_ptr<CLPGDevice> device;
-    std::vector<std::wstring> messages;
 };
 
 } // namespace
@@ -170,7 +159,7 @@ TEST_F(LiveThreadOnPort, TheEleventhFailedReadEndsTheThread)
     EXPECT_FALSE(device->m_connected);
     EXPECT_TRUE(fileClosed(dir.file(L"short.osc")));
     EXPECT_EQ(3u, textLines(kwtest::readFileBytes(dir.file(L"short.osc"))).size());
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(LiveThreadOnPort, APortErrorIsMendedByReopeningAfter700ms)
@@ -190,7 +179,7 @@ TEST_F(LiveThreadOnPort, APortErrorIsMendedByReopeningAfter700ms)
     EXPECT_TRUE(device->m_diagThread.stop());
     EXPECT_TRUE(numberedFromOne(storedSamples(device->m_diagData)));
     EXPECT_TRUE(device->m_connected);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 // Every round outlasts the old fixed 500 ms wait: a stop must wait for the

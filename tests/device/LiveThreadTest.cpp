@@ -1,3 +1,4 @@
+#include "MessageBoxRecorder.h"
 #include "SampleBytes.h"
 #include "SimBench.h"
 #include "TempDir.h"
@@ -89,16 +90,8 @@ protected:
     {
         g_diagFailureCount = 0;
         device.m_connected = true;
-        setMessageBoxHook([this](const MessageBoxRequest& r) {
-            messages.push_back(r.caption + L"|" + r.text + L"|" + std::to_wstring(r.flags));
-            return IDOK;
-        });
     }
-    void TearDown() override
-    {
-        setMessageBoxHook(nullptr);
-        g_diagFailureCount = 0;
-    }
+    void TearDown() override { g_diagFailureCount = 0; }
 
     // Runs the body on this thread; the number of reads it made.
     size_t runScript(const std::string& script)
@@ -110,7 +103,7 @@ protected:
     }
 
     CLPGDevice device;
-    std::vector<std::wstring> messages;
+    kwtest::MessageBoxRecorder boxes;
     int finishes = 0;
 };
 
@@ -197,7 +190,7 @@ TEST_F(ReadingRounds, TenFailedReadsInARowAreBorneTheEleventhEndsTheThread)
     EXPECT_EQ(0, device.m_diagData.count());
     EXPECT_FALSE(device.m_connected);
     EXPECT_GE(finishes, 1);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(ReadingRounds, OnlyFailedTransactionsCountAndOnlySamplesReset)
@@ -230,6 +223,8 @@ TEST_F(ReadingRounds, APortThatCannotBeReopenedEndsTheThreadNotConnected)
     EXPECT_EQ(0, device.m_diagData.count());
     EXPECT_FALSE(device.m_connected);
     EXPECT_EQ(1, finishes);
-    ASSERT_EQ(1u, messages.size());
-    EXPECT_EQ(L"Kestrelwave|NO CONNECTION|0", messages[0]); // OK only
+    ASSERT_EQ(1u, boxes.shown.size());
+    EXPECT_EQ(L"Kestrelwave", boxes.shown[0].caption);
+    EXPECT_EQ(L"NO CONNECTION", boxes.shown[0].text);
+    EXPECT_EQ(unsigned(MB_OK), boxes.shown[0].flags); // OK only
 }

@@ -1,3 +1,4 @@
+#include "MessageBoxRecorder.h"
 #include "UserInterface.h"
 
 #include <translate.h>
@@ -5,20 +6,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Records the boxes it is shown and answers Yes.
-struct MessageBoxes
-{
-    std::vector<MessageBoxRequest> shown;
-    MessageBoxes()
-    {
-        setMessageBoxHook([this](const MessageBoxRequest& request) {
-            shown.push_back(request);
-            return IDYES;
-        });
-    }
-    ~MessageBoxes() { setMessageBoxHook(nullptr); }
-};
 
 // A window object as the pages pass it.
 struct FakeWindow
@@ -31,7 +18,7 @@ struct FakeWindow
 
 TEST(UserInterface, MessageBoxTextsAreCutToTheBox)
 {
-    MessageBoxes boxes;
+    kwtest::MessageBoxRecorder boxes(IDYES);
     const std::wstring longText(5000, L'x');
     EXPECT_EQ(IDYES, showMessageBox(HWND(nullptr), longText, std::wstring(4000, L'c'), MB_YESNO));
     ASSERT_EQ(1u, boxes.shown.size());
@@ -51,7 +38,7 @@ TEST(UserInterface, MessageBoxTextsAreCutToTheBox)
 
 TEST(UserInterface, OwnerWindowAndDeviceMessages)
 {
-    MessageBoxes boxes;
+    kwtest::MessageBoxRecorder boxes;
     const FakeWindow window{reinterpret_cast<HWND>(0x1234)};
     showMessageBox(&window, L"text", L"caption", MB_OK);
     const FakeWindow* none = nullptr;
