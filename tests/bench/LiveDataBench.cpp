@@ -5,6 +5,7 @@
 //
 // Run inside the test environment:
 //   . tests/testenv.sh build && wine build/bin/livedata_bench.exe [seconds]; kw_testenv_cleanup
+#include "BenchSupport.h"
 #include "KwSimProcess.h"
 #include "ProbedTransport.h"
 
@@ -21,31 +22,17 @@
 #include <vector>
 
 namespace {
-const double kWireBytesPerSecond = 38400.0 / 10;
-
-double now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER count;
-    QueryPerformanceCounter(&count);
-    return static_cast<double>(count.QuadPart) / frequency.QuadPart;
-}
-
 // The time each new sample was first seen in the store, polled every ms.
 std::vector<double> watchSamples(CDiagData& store, double seconds)
 {
     std::vector<double> seen;
     uint32_t last = 0;
-    for (const double end = now() + seconds; now() < end; Sleep(1)) {
+    for (const double end = secondsNow() + seconds; secondsNow() < end; Sleep(1)) {
         CDiag sample;
         store.getLast(sample);
         if (sample.getSequence() != last) {
             last = sample.getSequence();
-            seen.push_back(now());
+            seen.push_back(secondsNow());
         }
     }
     return seen;
@@ -84,9 +71,9 @@ int main(int argc, char** argv)
     device.m_diagThread.start(manager, &device.m_diagData, L"\\");
 
     const uint64_t bytesBefore = line.probe->bytesCrossed();
-    const double start = now();
+    const double start = secondsNow();
     const std::vector<double> seen = watchSamples(device.m_diagData, seconds);
-    const double elapsed = now() - start;
+    const double elapsed = secondsNow() - start;
     const uint64_t bytes = line.probe->bytesCrossed() - bytesBefore;
     device.m_diagThread.stop();
 

@@ -7,6 +7,7 @@
 //
 // Run inside the test environment:
 //   . tests/testenv.sh build && wine build/bin/transact_bench.exe [seconds]; kw_testenv_cleanup
+#include "BenchSupport.h"
 #include "CLPGDevice.h"
 #include "KwSimProcess.h"
 
@@ -18,7 +19,6 @@
 #include <cstring>
 
 namespace {
-const double kWireBytesPerSecond = 38400.0 / 10;
 const unsigned kFrameOverhead = 8; // start bytes, LEN, CMD, nonce, sum
 
 struct Kind

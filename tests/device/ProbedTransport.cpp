@@ -28,8 +28,8 @@ ULONGLONG LineProbe::failureTime()
     return failedAt;
 }
 
-ProbedTransport::ProbedTransport(std::shared_ptr<LineProbe> probe)
-    : m_real(std::make_unique<Win32SerialTransport>()), m_probe(std::move(probe))
+ProbedTransport::ProbedTransport(std::shared_ptr<LineProbe> probe, std::unique_ptr<ISerialTransport> real)
+    : m_real(std::move(real)), m_probe(std::move(probe))
 {
 }
 
@@ -70,10 +70,12 @@ DWORD ProbedTransport::write(const void* buffer, DWORD size, DWORD* written)
     return error;
 }
 
-ProbeInstall::ProbeInstall() : probe(std::make_shared<LineProbe>())
+ProbeInstall::ProbeInstall(SerialTransportFactory real) : probe(std::make_shared<LineProbe>())
 {
+    if (!real)
+        real = [] { return std::make_unique<Win32SerialTransport>(); };
     std::shared_ptr<LineProbe> shared = probe;
-    setSerialTransportFactory([shared] { return std::make_unique<ProbedTransport>(shared); });
+    setSerialTransportFactory([shared, real] { return std::make_unique<ProbedTransport>(shared, real()); });
 }
 
 ProbeInstall::~ProbeInstall()

@@ -28,11 +28,11 @@ struct LineProbe
     ULONGLONG failureTime();
 };
 
-// The Win32 port, watched by a LineProbe.
+// A port (the Win32 one unless another is given), watched by a LineProbe.
 class ProbedTransport : public ISerialTransport
 {
 public:
-    explicit ProbedTransport(std::shared_ptr<LineProbe> probe);
+    ProbedTransport(std::shared_ptr<LineProbe> probe, std::unique_ptr<ISerialTransport> real);
     ~ProbedTransport() override;
 
     bool present(unsigned port) override { return m_real->present(port); }
@@ -51,11 +51,12 @@ private:
     std::shared_ptr<LineProbe> m_probe;
 };
 
-// Every port made while this lives is probed by `probe`.
+// Every port made while this lives is probed by `probe`: the Win32 port, or
+// the ports `real` makes.
 class ProbeInstall
 {
 public:
-    ProbeInstall();
+    explicit ProbeInstall(SerialTransportFactory real = nullptr);
     ~ProbeInstall();
     ProbeInstall(const ProbeInstall&) = delete;
     ProbeInstall& operator=(const ProbeInstall&) = delete;
