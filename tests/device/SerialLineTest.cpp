@@ -3,6 +3,7 @@
 #include "CLPGDevice.h"
 #include "KwSimProcess.h"
 #include "PtyPair.h"
+#include "RawPort.h"
 #include "ScriptedTransport.h"
 
 #include <gtest/gtest.h>
@@ -15,47 +16,21 @@ using kwtest::Bytes;
 using kwtest::replyFrame;
 
 namespace {
-class Peer
+class Peer : public kwtest::RawPort
 {
 public:
-    explicit Peer(int port)
-    {
-        m_handle = CreateFileW(kwtest::PtyPair::deviceName(port).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
-                               nullptr, OPEN_EXISTING, 0, nullptr);
-        COMMTIMEOUTS timeouts{0, 1, 3000, 0, 1000};
-        SetCommTimeouts(m_handle, &timeouts);
-    }
-    ~Peer() { CloseHandle(m_handle); }
-    bool ok() const { return m_handle != INVALID_HANDLE_VALUE; }
+    explicit Peer(int port) : RawPort(port, 3000) {}
 
     // A whole request: header, nonce, LEN bytes.
     Bytes readRequest()
     {
-        Bytes frame = readBytes(6);
+        Bytes frame = receive(6);
         if (frame.size() == 6) {
-            const Bytes rest = readBytes(frame[2]);
+            const Bytes rest = receive(frame[2]);
             frame.insert(frame.end(), rest.begin(), rest.end());
         }
         return frame;
     }
-
-    void send(const Bytes& bytes)
-    {
-        DWORD written = 0;
-        WriteFile(m_handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    }
-
-private:
-    Bytes readBytes(DWORD n)
-    {
-        Bytes bytes(n);
-        DWORD got = 0;
-        ReadFile(m_handle, bytes.data(), n, &got, nullptr);
-        bytes.resize(got);
-        return bytes;
-    }
-
-    HANDLE m_handle;
 };
 
 const Bytes kAck = {4, '0', 0x55, 0, 0, 0};

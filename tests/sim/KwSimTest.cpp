@@ -1,10 +1,12 @@
 #include "KwSimProcess.h"
+#include "RawPort.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <chrono>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,38 +18,25 @@ namespace {
 class KwSimRun
 {
 public:
-    ~KwSimRun()
-    {
-        if (m_port != INVALID_HANDLE_VALUE)
-            CloseHandle(m_port);
-    }
-
     bool start(const std::wstring& options)
     {
         if (!m_sim.start(options))
             return false;
-        m_port = CreateFileW(kwtest::PtyPair::deviceName(m_sim.programPort()).c_str(),
-                             GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        COMMTIMEOUTS timeouts{0, 1, 1000, 0, 1000};
-        return m_port != INVALID_HANDLE_VALUE && SetCommTimeouts(m_port, &timeouts);
+        m_port = std::make_unique<kwtest::RawPort>(m_sim.programPort(), 1000);
+        return m_port->ok();
     }
 
     Bytes exchange(const Bytes& request, DWORD want)
     {
-        DWORD n = 0;
-        WriteFile(m_port, request.data(), static_cast<DWORD>(request.size()), &n, nullptr);
-        Bytes reply(want);
-        DWORD got = 0;
-        ReadFile(m_port, reply.data(), want, &got, nullptr);
-        reply.resize(got);
-        return reply;
+        m_port->send(request);
+        return m_port->receive(want);
     }
 
     std::string log() const { return m_sim.log(); }
 
 private:
     kwtest::KwSimProcess m_sim;
-    HANDLE m_port = INVALID_HANDLE_VALUE;
+    std::unique_ptr<kwtest::RawPort> m_port;
 };
 
 // The reply's payload with its words turned back, checked by hand; empty
