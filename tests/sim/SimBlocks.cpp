@@ -165,7 +165,7 @@ SimBlocks::SimBlocks()
     m_blocks[37] = {0x1C, 0x02, 0, 0, 0, 0, 0x12, 0x02, 0, 0, 0, 0, 0xE8, 0x03, 0, 0, 0, 0, 0, 0};
 }
 
-const BlockLayout* SimBlocks::specOfBlock(uint8_t block)
+const BlockLayout* SimBlocks::layoutOfBlock(uint8_t block)
 {
     for (const BlockLayout& layout : kBlocks)
         if (layout.block == block)
@@ -173,7 +173,7 @@ const BlockLayout* SimBlocks::specOfBlock(uint8_t block)
     return nullptr;
 }
 
-const BlockLayout* SimBlocks::specOfSelector(uint8_t selector)
+const BlockLayout* SimBlocks::layoutOfSelector(uint8_t selector)
 {
     for (const BlockLayout& layout : kBlocks)
         if (layout.selector == selector)
@@ -185,7 +185,7 @@ size_t SimBlocks::lengthFor(uint8_t block, int version)
 {
     if (block == 19)
         return version >= 785 ? 84 : 44;
-    const BlockLayout* layout = specOfBlock(block);
+    const BlockLayout* layout = layoutOfBlock(block);
     return layout ? layout->length : 0;
 }
 
@@ -201,7 +201,7 @@ bool SimBlocks::present(uint8_t block) const
     case 37:
         return v >= 805 && hardware() == '0';
     default:
-        return specOfBlock(block) != nullptr;
+        return layoutOfBlock(block) != nullptr;
     }
 }
 

@@ -28,8 +28,8 @@ class SimBlocks
 public:
     SimBlocks();
 
-    static const BlockLayout* specOfBlock(uint8_t block);
-    static const BlockLayout* specOfSelector(uint8_t selector);
+    static const BlockLayout* layoutOfBlock(uint8_t block);
+    static const BlockLayout* layoutOfSelector(uint8_t selector);
     // Block 19 is 84 bytes from version 785 on, 44 before.
     static size_t lengthFor(uint8_t block, int version);
 

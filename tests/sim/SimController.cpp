@@ -216,7 +216,7 @@ SimReply SimController::selector(uint8_t sel, const std::vector<uint8_t>& payloa
     default:
         break;
     }
-    if (const BlockLayout* layout = SimBlocks::specOfSelector(sel))
+    if (const BlockLayout* layout = SimBlocks::layoutOfSelector(sel))
         return readBlock(layout->block);
     return action(sel, payload);
 }
@@ -273,7 +273,7 @@ SimReply SimController::readBlock(uint8_t block) const
 
 SimReply SimController::writeBlock(uint8_t block, const std::vector<uint8_t>& payload)
 {
-    const BlockLayout* layout = SimBlocks::specOfBlock(block);
+    const BlockLayout* layout = SimBlocks::layoutOfBlock(block);
     SimBlocks& blocks = m_state.blocks;
     if (!layout || !layout->writable || !blocks.present(block) ||
         payload.size() != SimBlocks::lengthFor(block, blocks.version()))
@@ -286,7 +286,7 @@ SimReply SimController::readMemory(const std::vector<uint8_t>& payload) const
 {
     if (payload.size() < 4)
         return refuse();
-    const unsigned address = payload[2] | (payload[3] << 8);
+    const unsigned address = getU16(payload, 2);
     std::vector<uint8_t> chunk(2 + SimMemory::kChunk);
     chunk[0] = payload[2];
     chunk[1] = payload[3];
@@ -299,7 +299,7 @@ SimReply SimController::writeMemory(const std::vector<uint8_t>& payload)
 {
     if (payload.size() != 2 + SimMemory::kChunk)
         return refuse();
-    return ackIf(m_state.memory.writeChunk(payload[0] | (payload[1] << 8), payload.data() + 2));
+    return ackIf(m_state.memory.writeChunk(getU16(payload, 0), payload.data() + 2));
 }
 
 SimReply SimController::relayObd(const std::vector<uint8_t>& payload)

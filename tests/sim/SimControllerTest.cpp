@@ -31,7 +31,7 @@ std::vector<int> answeredBlocks(SimController& sim)
     SimClient client(sim);
     std::vector<int> blocks;
     for (int sel = 0; sel < 256; ++sel) {
-        const BlockLayout* layout = SimBlocks::specOfSelector(static_cast<uint8_t>(sel));
+        const BlockLayout* layout = SimBlocks::layoutOfSelector(static_cast<uint8_t>(sel));
         if (!layout)
             continue;
         std::optional<Frame> reply = client.request(static_cast<uint8_t>(sel));
@@ -66,7 +66,7 @@ TEST(SimController, EveryBlockAnswersAtItsExactLength)
     SimController sim(withVersion(805, '0'));
     SimClient client(sim);
     for (int sel = 0; sel < 256; ++sel) {
-        const BlockLayout* layout = SimBlocks::specOfSelector(static_cast<uint8_t>(sel));
+        const BlockLayout* layout = SimBlocks::layoutOfSelector(static_cast<uint8_t>(sel));
         if (!layout)
             continue;
         std::optional<Frame> reply = client.request(static_cast<uint8_t>(sel));
