@@ -33,6 +33,8 @@ endfunction()
 # those that touch the same shared thing apart. Locks in use:
 #   lastport_registry  HKCU\Software\Kestrelwave "Last RS nr": every program that
 #                      reads, writes or deletes it (the serial-port tests delete the key)
+#   documents_folder   the user's documents folder in the registry ("Personal" of the
+#                      shell folders): every program that reads it or points it elsewhere
 function(kw_add_test name)
     cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;LIBS;LABELS;RESOURCE_LOCK" ${ARGN})
     add_executable(${name} ${A_SOURCES})
