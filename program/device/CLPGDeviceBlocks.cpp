@@ -9,7 +9,6 @@ using namespace devreq;
 
 namespace {
 
-using Decoder = bool (*)(const uint8_t*, size_t, CSettingsRecord&);
 using Encoder = std::vector<uint8_t> (*)(const CSettingsRecord&);
 
 // The pause after a failed try of the time tables: the controller stores
@@ -17,12 +16,13 @@ using Encoder = std::vector<uint8_t> (*)(const CSettingsRecord&);
 const unsigned kTablePauseMs = 100;
 
 // A reply too short to decode counts as a failed try; nothing is stored then.
-bool readInto(CLPGDevice& device, uint8_t selector, uint8_t block, Decoder decode)
+template <class Target>
+bool readInto(CLPGDevice& device, uint8_t selector, uint8_t block, Target& target,
+              bool (*decode)(const uint8_t*, size_t, Target&))
 {
     Reply reply;
-    return readBlock(device, selector, block, reply, [&](const Reply& r) {
-        return decode(r.payload.data(), r.payload.size(), device.m_settings);
-    });
+    return readBlock(device, selector, block, reply,
+                     [&](const Reply& r) { return decode(r.payload.data(), r.payload.size(), target); });
 }
 
 bool writeFrom(CLPGDevice& device, uint8_t block, Encoder encode, unsigned pauseMs = 0)
@@ -43,7 +43,7 @@ void updateCngMode(const CSettingsRecord& settings)
 
 bool CLPGDevice::readBlock31()
 {
-    return readInto(*this, 7, 31, decodeBlock31);
+    return readInto(*this, 7, 31, m_settings, decodeBlock31);
 }
 
 // The block carries this PC's code; without one the last code stays.
@@ -57,7 +57,7 @@ bool CLPGDevice::writeBlock31()
 
 bool CLPGDevice::readBlock4()
 {
-    return readInto(*this, 8, 4, decodeBlock4);
+    return readInto(*this, 8, 4, m_settings, decodeBlock4);
 }
 
 bool CLPGDevice::writeBlock4()
@@ -67,7 +67,7 @@ bool CLPGDevice::writeBlock4()
 
 bool CLPGDevice::readBlock26()
 {
-    if (!readInto(*this, 34, 26, decodeBlock26))
+    if (!readInto(*this, 34, 26, m_settings, decodeBlock26))
         return false;
     updateCngMode(m_settings);
     return true;
@@ -83,7 +83,7 @@ bool CLPGDevice::writeBlock26()
 
 bool CLPGDevice::readBlock35()
 {
-    return readInto(*this, 48, 35, decodeBlock35);
+    return readInto(*this, 48, 35, m_settings, decodeBlock35);
 }
 
 bool CLPGDevice::writeBlock35()
@@ -93,7 +93,7 @@ bool CLPGDevice::writeBlock35()
 
 bool CLPGDevice::readBlock15()
 {
-    return readInto(*this, 22, 15, decodeBlock15);
+    return readInto(*this, 22, 15, m_settings, decodeBlock15);
 }
 
 bool CLPGDevice::writeBlock15()
@@ -103,7 +103,7 @@ bool CLPGDevice::writeBlock15()
 
 bool CLPGDevice::readTable7()
 {
-    return readInto(*this, 12, 7, decodeBlock7);
+    return readInto(*this, 12, 7, m_settings, decodeBlock7);
 }
 
 bool CLPGDevice::writeTable7()
@@ -113,7 +113,7 @@ bool CLPGDevice::writeTable7()
 
 bool CLPGDevice::readTable9()
 {
-    return readInto(*this, 14, 9, decodeBlock9);
+    return readInto(*this, 14, 9, m_settings, decodeBlock9);
 }
 
 bool CLPGDevice::writeTable9()
@@ -123,7 +123,7 @@ bool CLPGDevice::writeTable9()
 
 bool CLPGDevice::readBlock30()
 {
-    return readInto(*this, 42, 30, decodeBlock30);
+    return readInto(*this, 42, 30, m_settings, decodeBlock30);
 }
 
 bool CLPGDevice::writeBlock30()
@@ -133,7 +133,7 @@ bool CLPGDevice::writeBlock30()
 
 bool CLPGDevice::readBlock32()
 {
-    return readInto(*this, 43, 32, decodeBlock32);
+    return readInto(*this, 43, 32, m_settings, decodeBlock32);
 }
 
 bool CLPGDevice::writeBlock32()
@@ -143,7 +143,7 @@ bool CLPGDevice::writeBlock32()
 
 bool CLPGDevice::readBlock33()
 {
-    return readInto(*this, 44, 33, decodeBlock33);
+    return readInto(*this, 44, 33, m_settings, decodeBlock33);
 }
 
 bool CLPGDevice::writeBlock33()
@@ -153,7 +153,7 @@ bool CLPGDevice::writeBlock33()
 
 bool CLPGDevice::readBlock34()
 {
-    return readInto(*this, 45, 34, decodeBlock34);
+    return readInto(*this, 45, 34, m_settings, decodeBlock34);
 }
 
 bool CLPGDevice::writeBlock34()
@@ -163,7 +163,7 @@ bool CLPGDevice::writeBlock34()
 
 bool CLPGDevice::readBlock3()
 {
-    return readInto(*this, 21, 3, decodeBlock3);
+    return readInto(*this, 21, 3, m_settings, decodeBlock3);
 }
 
 bool CLPGDevice::writeBlock3()
@@ -193,15 +193,12 @@ bool CLPGDevice::writeBlock19()
 
 bool CLPGDevice::readBlock12()
 {
-    return readInto(*this, 17, 12, decodeBlock12);
+    return readInto(*this, 17, 12, m_settings, decodeBlock12);
 }
 
 bool CLPGDevice::readBlock18(COBDSetup& setup)
 {
-    Reply reply;
-    return readBlock(*this, 27, 18, reply, [&](const Reply& r) {
-        return decodeBlock18(r.payload.data(), r.payload.size(), setup);
-    });
+    return readInto(*this, 27, 18, setup, decodeBlock18);
 }
 
 bool CLPGDevice::writeBlock18()
@@ -211,10 +208,7 @@ bool CLPGDevice::writeBlock18()
 
 bool CLPGDevice::readBlock27(COBDAdvSetup& setup)
 {
-    Reply reply;
-    return readBlock(*this, 35, 27, reply, [&](const Reply& r) {
-        return decodeBlock27(r.payload.data(), r.payload.size(), setup);
-    });
+    return readInto(*this, 35, 27, setup, decodeBlock27);
 }
 
 bool CLPGDevice::writeBlock27(const COBDAdvSetup& setup)
