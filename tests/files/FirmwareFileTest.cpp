@@ -96,7 +96,7 @@ TEST_F(FirmwareFileTest, IdentificationIsCodePage1250UpToItsZeroByte)
     ASSERT_TRUE(load(buildAfm(afm)));
     EXPECT_EQ(L"AB", m_out.identification);
     afm.identification = "\xA3\xF3"
-                          "d\x9F \x8A";
+                         "d\x9F \x8A";
     ASSERT_TRUE(load(buildAfm(afm)));
     EXPECT_EQ(L"\x0141\x00F3"
               L"d\x017A \x0160",
