@@ -1,7 +1,7 @@
 # Prepares what the tests need and exports it; source it with the build folder:
 #   . tests/testenv.sh build
 # - a private Wine prefix (made once per build folder): no Mono/Gecko prompts,
-#   no crash dialog, COM1..COM20 left free for pty pairs;
+#   no crash dialog, COM1..COM20 left free for pty pairs, no window managed;
 # - an Xvfb display of its own;
 # - a persistent wineserver, warmed up so that its device manager has run
 #   before tests link COM ports (links made earlier are not usable as ports).
@@ -27,6 +27,18 @@ kw_make_prefix() {
     done
     wineserver -w
     touch "$WINEPREFIX/.kw-ready"
+}
+
+# No window manager runs under Xvfb, so Wine is told to manage no window
+# itself: hiding a managed (activated) top-level window would otherwise wait
+# 2 seconds for a window manager that never answers.
+kw_unmanaged_windows() {
+    if [ -f "$WINEPREFIX/.kw-unmanaged" ]; then
+        return 0
+    fi
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || return 1
+    wineserver -w
+    touch "$WINEPREFIX/.kw-unmanaged"
 }
 
 kw_start_xvfb() {
@@ -58,6 +70,7 @@ kw_testenv_cleanup() {
 }
 
 kw_make_prefix || { echo "testenv: cannot create the Wine prefix" >&2; return 1; }
+kw_unmanaged_windows || { echo "testenv: cannot configure the Wine prefix" >&2; return 1; }
 kw_start_xvfb || { echo "testenv: cannot start Xvfb" >&2; return 1; }
 rm -rf "$WINEPREFIX/kw-locks"
 rm -f "$WINEPREFIX"/dosdevices/com[0-9]*
