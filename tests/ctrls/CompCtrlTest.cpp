@@ -136,10 +136,7 @@ TEST_F(CompCtrl, TakesOverTheStaticPlaceholder)
     ASSERT_TRUE(comp.CreateFromStatic(1072, &parent));
     EXPECT_EQ(1, comp.m_created); // through the virtual Create
     EXPECT_FALSE(IsWindow(placeholder));
-    CRect rect;
-    comp.GetWindowRect(&rect);
-    parent.ScreenToClient(&rect);
-    EXPECT_EQ(CRect(30, 40, 150, 100), rect);
+    EXPECT_EQ(CRect(30, 40, 150, 100), rectInParent(comp));
     EXPECT_EQ(comp.m_hWnd, ::GetDlgItem(parent.m_hWnd, 1072));
     EXPECT_EQ(0, comp.GetWindowTextLength());
     EXPECT_FALSE(comp.GetStyle() & SS_SUNKEN);

@@ -38,10 +38,7 @@ TEST(ItemEdit, CreatesItsWindowOnce)
     editor.move(CRect(20, 30, 60, 50));
     editor.show(true);
     EXPECT_TRUE(editor.getWindow().IsWindowVisible());
-    CRect rect;
-    editor.getWindow().GetWindowRect(&rect);
-    host.ScreenToClient(&rect);
-    EXPECT_EQ(CRect(20, 30, 60, 50), rect);
+    EXPECT_EQ(CRect(20, 30, 60, 50), rectInParent(editor.getWindow()));
     editor.show(false);
     EXPECT_FALSE(editor.getWindow().IsWindowVisible());
 }

@@ -35,16 +35,6 @@ std::unique_ptr<Canvas> drawnOnCanvas(IGDIpGradientCtrl& ctrl, int width, int he
     return canvas;
 }
 
-int countPixels(const Canvas& canvas, const CRect& r, const std::function<bool(std::uint32_t)>& test)
-{
-    int count = 0;
-    for (int y = r.top; y < r.bottom; ++y) {
-        for (int x = r.left; x < r.right; ++x)
-            count += test(canvas.rgb(x, y)) ? 1 : 0;
-    }
-    return count;
-}
-
 bool sameImage(const Canvas& a, const Canvas& b)
 {
     if (a.width() != b.width() || a.height() != b.height())

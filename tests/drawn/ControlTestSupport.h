@@ -1,11 +1,10 @@
 #pragma once
 
 // Helpers of the control tests: a background handed to a control, owner
-// drawing into a canvas, and counting pixels of a kind.
+// drawing into a canvas, and telling pixels of a kind.
 
 #include "DrawnTestSupport.h"
 
-#include <functional>
 #include <memory>
 
 namespace drawntest {
@@ -19,9 +18,6 @@ void drawItemInto(CButton& button, Canvas& canvas, UINT state);
 // The control's own drawing (no background) on a canvas of w x h.
 std::unique_ptr<Canvas> drawnOnCanvas(IGDIpGradientCtrl& ctrl, int width, int height,
                                       COLORREF fill = RGB(128, 128, 128));
-
-// How many pixels of r (0x00RRGGBB) the test accepts.
-int countPixels(const Canvas& canvas, const CRect& r, const std::function<bool(std::uint32_t)>& test);
 
 // Both canvases hold the same picture.
 bool sameImage(const Canvas& a, const Canvas& b);

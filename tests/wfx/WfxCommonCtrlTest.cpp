@@ -187,8 +187,8 @@ TEST(WfxCommonControls, ImageListCutsAStripAndDrawsMagentaTransparent)
     Canvas canvas(20, 20);
     canvas.dc().FillSolidRect(0, 0, 20, 20, RGB(255, 255, 255));
     EXPECT_TRUE(list.Draw(&canvas.dc(), 3, CPoint(4, 4), ILD_TRANSPARENT));
-    EXPECT_EQ(0x000000u, canvas.at(4, 4));
-    EXPECT_EQ(0xFFFFFFu, canvas.at(8, 8)); // magenta left the white alone
+    EXPECT_EQ(0x000000u, canvas.rgb(4, 4));
+    EXPECT_EQ(0xFFFFFFu, canvas.rgb(8, 8)); // magenta left the white alone
     CImageList owner;
     EXPECT_TRUE(owner.Attach(list.Detach()));
     EXPECT_EQ(nullptr, list.m_hImageList);
@@ -213,16 +213,16 @@ TEST(WfxCommonControls, ImageIsADibSectionWithPixelAccess)
 
     Canvas canvas(10, 10);
     EXPECT_TRUE(image.Draw(canvas.dc().GetSafeHdc(), 5, 5));
-    EXPECT_EQ(0x0A141Eu, canvas.at(6, 5));
+    EXPECT_EQ(0x0A141Eu, canvas.rgb(6, 5));
     EXPECT_TRUE(image.Draw(canvas.dc().GetSafeHdc(), CRect(0, 0, 8, 6))); // stretched twice
-    EXPECT_EQ(0x0A141Eu, canvas.at(3, 1));
+    EXPECT_EQ(0x0A141Eu, canvas.rgb(3, 1));
 
     ASSERT_TRUE(image.Create(2, -2, 32, CImage::createAlphaChannel));
     EXPECT_EQ(8, image.GetPitch());                       // top-down
     static_cast<DWORD*>(image.GetBits())[0] = 0x80000080; // half-transparent blue, premultiplied
     canvas.dc().FillSolidRect(0, 0, 10, 10, RGB(0, 0, 0));
     EXPECT_TRUE(image.Draw(canvas.dc().GetSafeHdc(), 0, 0));
-    EXPECT_EQ(0x000080u, canvas.at(0, 0));
+    EXPECT_EQ(0x000080u, canvas.rgb(0, 0));
 }
 
 TEST(WfxCommonControls, ImageLoadsAFileOrStaysEmpty)

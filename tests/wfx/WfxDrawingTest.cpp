@@ -35,12 +35,12 @@ TEST(WfxDrawing, ShapesLandOnTheirPixels)
     CDC& dc = canvas.dc();
     dc.FillSolidRect(0, 0, 20, 20, RGB(255, 255, 255));
     dc.Draw3dRect(CRect(2, 2, 12, 12), RGB(255, 0, 0), RGB(0, 255, 0));
-    EXPECT_EQ(0xFF0000u, canvas.at(2, 2)); // top-left edges
-    EXPECT_EQ(0xFF0000u, canvas.at(10, 2));
-    EXPECT_EQ(0x00FF00u, canvas.at(11, 2));  // right edge
-    EXPECT_EQ(0x00FF00u, canvas.at(5, 11));  // bottom edge
-    EXPECT_EQ(0xFFFFFFu, canvas.at(5, 5));   // inside untouched
-    EXPECT_EQ(0xFFFFFFu, canvas.at(12, 12)); // outside untouched
+    EXPECT_EQ(0xFF0000u, canvas.rgb(2, 2)); // top-left edges
+    EXPECT_EQ(0xFF0000u, canvas.rgb(10, 2));
+    EXPECT_EQ(0x00FF00u, canvas.rgb(11, 2));  // right edge
+    EXPECT_EQ(0x00FF00u, canvas.rgb(5, 11));  // bottom edge
+    EXPECT_EQ(0xFFFFFFu, canvas.rgb(5, 5));   // inside untouched
+    EXPECT_EQ(0xFFFFFFu, canvas.rgb(12, 12)); // outside untouched
 
     CPen pen(PS_SOLID, 1, RGB(0, 0, 255));
     CPen* oldPen = dc.SelectObject(&pen);
@@ -51,11 +51,11 @@ TEST(WfxDrawing, ShapesLandOnTheirPixels)
     EXPECT_EQ(CPoint(20, 15), dc.GetCurrentPosition());
     CPen* ours = dc.SelectObject(oldPen);
     EXPECT_EQ(pen.m_hObject, ours->m_hObject);
-    EXPECT_EQ(0x0000FFu, canvas.at(7, 15));
+    EXPECT_EQ(0x0000FFu, canvas.rgb(7, 15));
 
     CBrush brush(RGB(10, 20, 30));
     dc.FillRect(CRect(14, 0, 18, 4), &brush);
-    EXPECT_EQ(0x0A141Eu, canvas.at(15, 1));
+    EXPECT_EQ(0x0A141Eu, canvas.rgb(15, 1));
 }
 
 TEST(WfxDrawing, TextAndClippingFollowTheContext)
@@ -77,8 +77,8 @@ TEST(WfxDrawing, TextAndClippingFollowTheContext)
     dc.IntersectClipRect(0, 0, 10, 20);
     dc.FillSolidRect(0, 0, 60, 20, RGB(0, 0, 0));
     dc.RestoreDC(saved);
-    EXPECT_EQ(0u, canvas.at(5, 5));
-    EXPECT_EQ(0xFFFFFFu, canvas.at(30, 5)); // clipped away
+    EXPECT_EQ(0u, canvas.rgb(5, 5));
+    EXPECT_EQ(0xFFFFFFu, canvas.rgb(30, 5)); // clipped away
     dc.SelectObject(oldFont);
 }
 

@@ -1,112 +1,95 @@
 #pragma once
 
-// Helpers of the framework tests: a top-level window to hold test children,
-// message pumping through the framework's loop, and recorders for the hooks.
+// Helpers of the tests of the framework and the control libraries: a
+// top-level window to hold test children, a canvas to draw into and read
+// back, message pumping through the framework's loop, and recorders for the
+// hooks.
 
 #include <Wfx.h>
 
 #include <IError.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace wfxtest {
 
-// A visible top-level window. Shown without activation: under Wine without
-// a window manager, hiding an activated top-level window waits 2 seconds.
+// A visible top-level window of the given client size. Shown without
+// activation: under Wine, hiding an activated top-level window may wait for
+// a window manager.
 class HostWindow : public CWnd
 {
 public:
-    HostWindow()
-    {
-        CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS, nullptr, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)),
-                 L"host", WS_POPUP | WS_BORDER, 50, 50, 400, 300, nullptr, nullptr);
-        ShowWindow(SW_SHOWNA);
-    }
+    HostWindow(int clientWidth = 400, int clientHeight = 300, COLORREF background = RGB(255, 255, 255));
+    ~HostWindow() override;
+    void setClientSize(int width, int height);
+
+private:
+    HBRUSH m_brush;
 };
 
-// A 32-bit memory bitmap selected into a memory device context.
+// A 32-bit top-down DIB selected into a memory device context.
 class Canvas
 {
 public:
-    Canvas(int width, int height)
-    {
-        m_dc.CreateCompatibleDC(nullptr);
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        m_bitmap.Attach(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        m_bits = static_cast<std::uint32_t*>(bits);
-        m_width = width;
-        m_old = m_dc.SelectObject(&m_bitmap);
-    }
-    ~Canvas() { m_dc.SelectObject(m_old); }
+    Canvas(int width, int height, COLORREF fill = RGB(255, 255, 255));
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
 
     CDC& dc() { return m_dc; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
     // The pixel as 0x00RRGGBB.
-    std::uint32_t at(int x, int y) const { return m_bits[y * m_width + x] & 0xFFFFFF; }
+    std::uint32_t rgb(int x, int y) const;
 
 private:
     CDC m_dc;
-    CBitmap m_bitmap;
-    CBitmap* m_old = nullptr;
+    HBITMAP m_bitmap = nullptr;
+    HGDIOBJ m_old = nullptr;
     std::uint32_t* m_bits = nullptr;
     int m_width = 0;
+    int m_height = 0;
 };
+
+// 0x00RRGGBB of a COLORREF.
+inline std::uint32_t rgbOfColorref(COLORREF c)
+{
+    return (std::uint32_t(GetRValue(c)) << 16) | (std::uint32_t(GetGValue(c)) << 8) | GetBValue(c);
+}
+
+// Each channel of `actual` within `tolerance` of `expected` (both 0x00RRGGBB).
+::testing::AssertionResult rgbNear(std::uint32_t expected, std::uint32_t actual, int tolerance = 3);
+
+// How many pixels of r (0x00RRGGBB) the test accepts, or equal `rgb`.
+int countPixels(const Canvas& canvas, const CRect& r, const std::function<bool(std::uint32_t)>& test);
+int countPixels(const Canvas& canvas, const CRect& r, std::uint32_t rgb);
 
 // Runs every message already waiting through the framework's message loop
 // (PreTranslateMessage walk included).
-inline void pumpPending()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
-        AfxGetThread()->PumpMessage();
-}
+void pumpPending();
+// Repaints the window and its children now.
+void repaintNow(CWnd& wnd);
+// What the window shows in its client area, read from its device context.
+std::uint32_t clientPixel(CWnd& wnd, int x, int y);
+// The window rectangle of a child in its parent's client coordinates.
+CRect rectInParent(CWnd& wnd);
 
 // The thread's tooltip control, or null.
-inline HWND findToolTip()
-{
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            wchar_t name[64] = {};
-            GetClassNameW(hWnd, name, 64);
-            if (_wcsicmp(name, TOOLTIPS_CLASSW) != 0)
-                return TRUE;
-            *reinterpret_cast<HWND*>(lParam) = hWnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
+HWND findToolTip();
 // The text the tooltip control shows for tool 0 of a window.
-inline std::wstring toolTipText(HWND tip, HWND tool)
-{
-    wchar_t text[100] = {};
-    TOOLINFOW ti{};
-    ti.cbSize = sizeof(ti);
-    ti.hwnd = tool;
-    ti.uId = 0;
-    ti.lpszText = text;
-    SendMessageW(tip, TTM_GETTEXTW, 100, LPARAM(&ti));
-    return text;
-}
+std::wstring toolTipText(HWND tip, HWND tool);
 
 // Answers message boxes with `answer` and keeps their texts while it lives.
 class MessageBoxRecorder
 {
 public:
-    explicit MessageBoxRecorder(int answer = IDOK)
-    {
-        WfxSetMessageBoxHook([this, answer](HWND, LPCWSTR text, LPCWSTR, UINT) {
-            texts.push_back(text);
-            return answer;
-        });
-    }
-    ~MessageBoxRecorder() { WfxSetMessageBoxHook(nullptr); }
+    explicit MessageBoxRecorder(int answer = IDOK);
+    ~MessageBoxRecorder();
 
     std::vector<std::wstring> texts;
 };

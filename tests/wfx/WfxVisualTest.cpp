@@ -6,20 +6,6 @@ using namespace wfxtest;
 
 namespace {
 
-std::uint32_t rgbOf(COLORREF color)
-{
-    return std::uint32_t(GetRValue(color)) << 16 | std::uint32_t(GetGValue(color)) << 8 | GetBValue(color);
-}
-
-int countPixels(const Canvas& canvas, const CRect& area, std::uint32_t rgb)
-{
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            count += canvas.at(x, y) == rgb;
-    return count;
-}
-
 // A manager of the dark kind: its constructor changes global colours and
 // it keeps them when installed.
 class CDarkManager : public CMFCVisualManagerOffice2003
@@ -86,7 +72,7 @@ TEST(WfxVisual, InstalledManagerPaintsPanesAndKeepsItsColours)
     EXPECT_EQ(1, CDarkManager::s_deleted);
     EXPECT_EQ(GetSysColor(COLOR_BTNTEXT), GetGlobalData()->clrBarText);
     pane.DoPaint(&canvas.dc());
-    EXPECT_EQ(rgbOf(GetSysColor(COLOR_BTNFACE)), canvas.at(25, 10));
+    EXPECT_EQ(rgbOfColorref(GetSysColor(COLOR_BTNFACE)), canvas.rgb(25, 10));
 }
 
 TEST(WfxVisual, Office2007StyleChosenBeforeInstallingColoursTheBars)
@@ -101,8 +87,8 @@ TEST(WfxVisual, Office2007StyleChosenBeforeInstallingColoursTheBars)
     CMFCVisualManager::SetDefaultManager(RUNTIME_CLASS(CMFCVisualManagerOffice2007));
     Canvas canvas(50, 20);
     pane.DoPaint(&canvas.dc());
-    EXPECT_EQ(0x535353u, canvas.at(25, 0));                       // from light at the top
-    EXPECT_GT(canvas.at(25, 1) & 0xFF, canvas.at(25, 18) & 0xFF); // to dark at the bottom
+    EXPECT_EQ(0x535353u, canvas.rgb(25, 0));                        // from light at the top
+    EXPECT_GT(canvas.rgb(25, 1) & 0xFF, canvas.rgb(25, 18) & 0xFF); // to dark at the bottom
     CMFCVisualManagerOffice2007::SetStyle(CMFCVisualManagerOffice2007::Office2007_LunaBlue);
     CMFCVisualManager::SetDefaultManager(RUNTIME_CLASS(CMFCVisualManager));
 }
