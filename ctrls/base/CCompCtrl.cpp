@@ -1,5 +1,7 @@
 #include "CCompCtrl.h"
 
+#include "PlaceholderStatic.h"
+
 #include <cstdlib>
 
 IMPLEMENT_DYNAMIC(CCompCtrl, CWnd)
@@ -31,14 +33,8 @@ BOOL CCompCtrl::Create(CRect rect, CWnd* parent, UINT id)
 
 BOOL CCompCtrl::CreateFromStatic(UINT id, CWnd* parent)
 {
-    CStatic placeholder;
-    if (!parent || !placeholder.SubclassDlgItem(id, parent))
-        return FALSE;
     CRect rect;
-    placeholder.GetWindowRect(&rect);
-    parent->ScreenToClient(&rect);
-    placeholder.DestroyWindow();
-    return Create(rect, parent, id);
+    return takePlaceholderStatic(id, parent, rect) ? Create(rect, parent, id) : FALSE;
 }
 
 INT_PTR CCompCtrl::OnToolHitTest(CPoint, TOOLINFOW* pTI) const

@@ -15,4 +15,5 @@
 #include "CItemEdit.h"
 #include "CItemWnd.h"
 #include "CSortHeaderCtrl.h"
+#include "PlaceholderStatic.h"
 #include "SSection.h"

@@ -1,5 +1,7 @@
 #include "CGDIpTransparentCompCtrl.h"
 
+#include <PlaceholderStatic.h>
+
 IMPLEMENT_DYNAMIC(CGDIpTransparentCompCtrl, CWnd)
 
 BEGIN_MESSAGE_MAP(CGDIpTransparentCompCtrl, CWnd)
@@ -43,14 +45,8 @@ BOOL CGDIpTransparentCompCtrl::Create(DWORD dwStyle, CRect rect, CWnd* pParentWn
 
 BOOL CGDIpTransparentCompCtrl::CreateFromStatic(DWORD dwStyle, CWnd* pParentWnd, UINT nID)
 {
-    CStatic placeholder;
-    if (!pParentWnd || !placeholder.SubclassDlgItem(nID, pParentWnd))
-        return FALSE;
     CRect rect;
-    placeholder.GetWindowRect(&rect);
-    pParentWnd->ScreenToClient(&rect);
-    placeholder.DestroyWindow();
-    return Create(dwStyle, rect, pParentWnd, nID);
+    return takePlaceholderStatic(nID, pParentWnd, rect) ? Create(dwStyle, rect, pParentWnd, nID) : FALSE;
 }
 
 void CGDIpTransparentCompCtrl::PreSubclassWindow()
