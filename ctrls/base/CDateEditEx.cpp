@@ -40,11 +40,8 @@ bool CDateEditEx::setCurrentDate()
 bool CDateEditEx::isDate(const CString& s)
 {
     static const int daysInMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (s.GetLength() != 10)
+    if (!hasDateDigits(s))
         return false;
-    for (int i : {0, 1, 3, 4, 6, 7, 8, 9})
-        if (!isDigitChar(s[i]))
-            return false;
     const long long day = readNumber(s, 0, 1);
     const long long month = readNumber(s, 3, 4);
     const long long year = readNumber(s, 6, 9);

@@ -111,17 +111,12 @@ void CEditEx::showBlankMask()
     if (!isMask())
         return;
     LimitText(m_mask.GetLength());
-    CString text = m_mask;
-    for (int i = 0; i < text.GetLength(); ++i)
-        if (isPlaceholder(i))
-            text.SetAt(i, L' ');
-    SetWindowText(text);
+    SetWindowText(blankMask(m_mask));
 }
 
 bool CEditEx::isPlaceholder(int i) const
 {
-    const wchar_t m = m_mask.GetAt(i);
-    return m == L'$' || m == L'#' || m == L'@';
+    return isMaskPlaceholder(m_mask.GetAt(i));
 }
 
 int CEditEx::getCaretPos() const

@@ -42,11 +42,7 @@ int CExtEdit::SetMask(CString mask)
 CString CExtEdit::Mask2Text(CString mask)
 {
     m_strMask = mask;
-    CString text = mask;
-    for (int i = 0; i < text.GetLength(); ++i)
-        if (isPlaceholder(i))
-            text.SetAt(i, L' ');
-    return text;
+    return blankMask(mask);
 }
 
 int CExtEdit::Clear()
@@ -89,8 +85,7 @@ BOOL CExtEdit::IsOk()
 
 bool CExtEdit::isPlaceholder(int i) const
 {
-    const wchar_t m = m_strMask.GetAt(i);
-    return m == L'#' || m == L'$' || m == L'@';
+    return isMaskPlaceholder(m_strMask.GetAt(i));
 }
 
 void CExtEdit::readWindow()
@@ -336,11 +331,8 @@ void CExtEdit::CheckText()
 // dd/mm/yyyy with digits only, a real day of a real month.
 BOOL CExtEdit::CheckDate(CString s)
 {
-    if (s.GetLength() != 10 || s[2] != L'/' || s[5] != L'/')
+    if (!hasDateDigits(s) || s[2] != L'/' || s[5] != L'/')
         return FALSE;
-    for (int i : {0, 1, 3, 4, 6, 7, 8, 9})
-        if (!isDigitChar(s[i]))
-            return FALSE;
     const CString day = s.Mid(0, 2);
     const CString month = s.Mid(3, 2);
     if (day.Compare(L"01") < 0)

@@ -1,5 +1,7 @@
 #include "CFloatEdit.h"
 
+#include "EditRules.h"
+
 IMPLEMENT_DYNCREATE(CFloatEdit, CEdit)
 
 BEGIN_MESSAGE_MAP(CFloatEdit, CEdit)
@@ -7,14 +9,7 @@ ON_WM_CHAR()
 ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
-namespace {
-
-bool isDigit(UINT ch)
-{
-    return ch >= L'0' && ch <= L'9';
-}
-
-} // namespace
+using pramble::isDigitChar;
 
 void CFloatEdit::OnChar(UINT nChar, UINT, UINT)
 {
@@ -33,7 +28,7 @@ BOOL CFloatEdit::checkFormat(UINT ch)
     const int p = text.Find(m_cSeparator);
     const int n = text.GetLength();
     const bool isSeparator = ch == m_cSeparator;
-    if (isDigit(ch) && s == 0 && e == n)
+    if (isDigitChar(ch) && s == 0 && e == n)
         return TRUE;
     if (isSeparator && p >= 0)
         return FALSE;
@@ -44,9 +39,9 @@ BOOL CFloatEdit::checkFormat(UINT ch)
     // The separator stays while digits follow it.
     if ((ch == VK_BACK || ch == L'.') && e > 0 && e < n && text[e - 1] == m_cSeparator)
         return FALSE;
-    if (p >= 0 && isDigit(ch) && n - p - 1 >= m_nMaxFrac)
+    if (p >= 0 && isDigitChar(ch) && n - p - 1 >= m_nMaxFrac)
         return p >= e;
-    return isDigit(ch) || iswcntrl(wint_t(ch)) || isSeparator;
+    return isDigitChar(ch) || iswcntrl(wint_t(ch)) || isSeparator;
 }
 
 void CFloatEdit::OnKeyDown(UINT nChar, UINT, UINT)

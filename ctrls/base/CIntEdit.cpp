@@ -1,5 +1,7 @@
 #include "CIntEdit.h"
 
+#include "EditRules.h"
+
 IMPLEMENT_DYNCREATE(CIntEdit, CEdit)
 
 BEGIN_MESSAGE_MAP(CIntEdit, CEdit)
@@ -9,7 +11,7 @@ END_MESSAGE_MAP()
 
 void CIntEdit::OnChar(UINT nChar, UINT, UINT)
 {
-    if ((nChar >= L'0' && nChar <= L'9') || nChar == VK_BACK) {
+    if (pramble::isDigitChar(nChar) || nChar == VK_BACK) {
         Default();
         return;
     }

@@ -8,6 +8,25 @@ const long long kNumberCap = 1000000000000LL;
 
 } // namespace
 
+CString blankMask(const CString& mask)
+{
+    CString text = mask;
+    for (int i = 0; i < text.GetLength(); ++i)
+        if (isMaskPlaceholder(text[i]))
+            text.SetAt(i, L' ');
+    return text;
+}
+
+bool hasDateDigits(const CString& s)
+{
+    if (s.GetLength() != 10)
+        return false;
+    for (int i : {0, 1, 3, 4, 6, 7, 8, 9})
+        if (!isDigitChar(s[i]))
+            return false;
+    return true;
+}
+
 long long readNumber(const CString& text, int first, int last)
 {
     int i = first < 0 ? 0 : first;

@@ -12,6 +12,19 @@ inline bool isDigitChar(UINT ch)
     return ch >= L'0' && ch <= L'9';
 }
 
+// The mask characters that stand for a typed character (each masked edit
+// gives them its own meaning); every other mask character is a literal.
+inline bool isMaskPlaceholder(wchar_t m)
+{
+    return m == L'#' || m == L'$' || m == L'@';
+}
+
+// The text of an empty field: the mask with a blank for every placeholder.
+CString blankMask(const CString& mask);
+
+// Digits where dd/mm/yyyy has them (the text must have 10 characters).
+bool hasDateDigits(const CString& s);
+
 inline bool isLeapYear(long long year)
 {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
