@@ -50,10 +50,7 @@ CSkinDlg::~CSkinDlg() = default;
 void CSkinDlg::init()
 {
     IGDIpGradientRectPack::operator=(IGDIpGradientRectGrayPack());
-    m_gradientStart = 0xFFEAEAEA;
-    m_gradientEnd = 0xFF808080;
-    setCornerFractions(0.015);
-    m_gradientStart = m_gradientEnd = 0xFF646464;
+    m_gradientStart = m_gradientEnd = 0xFF646464; // the background colour
     // In place: a second init must not leave children with a deleted font.
     IOwnFontCtrl::recreateFont(m_normalFont, arialOf(FW_NORMAL), this);
     IOwnFontCtrl::recreateFont(m_titleFont, arialOf(FW_BOLD), this);
