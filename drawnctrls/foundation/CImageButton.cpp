@@ -30,9 +30,7 @@ CImageButton::~CImageButton() = default;
 
 std::wstring CImageButton::getPath()
 {
-    if (m_sPath.empty())
-        m_sPath = programFolder() + m_sSkins;
-    return m_sPath;
+    return folderBesideProgram(m_sPath, m_sSkins);
 }
 
 bool CImageButton::loadImages(std::wstring folder, std::wstring name)

@@ -31,9 +31,7 @@ CImageCheckBox::~CImageCheckBox() = default;
 
 std::wstring CImageCheckBox::getPath()
 {
-    if (m_sPath.empty())
-        m_sPath = programFolder() + m_sSkins;
-    return m_sPath;
+    return folderBesideProgram(m_sPath, m_sSkins);
 }
 
 void CImageCheckBox::setInternalImages(CExtImage* checked, CExtImage* unchecked)

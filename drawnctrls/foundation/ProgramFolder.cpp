@@ -10,3 +10,10 @@ std::wstring programFolder()
     const size_t slash = program.find_last_of(L'\\');
     return slash == std::wstring::npos ? std::wstring() : program.substr(0, slash);
 }
+
+const std::wstring& folderBesideProgram(std::wstring& cache, const std::wstring& subFolder)
+{
+    if (cache.empty())
+        cache = programFolder() + subFolder;
+    return cache;
+}
