@@ -1,5 +1,7 @@
 #include "CGDIpStatic.h"
 
+#include "TransparentPaint.h"
+
 IMPLEMENT_DYNAMIC(CGDIpStatic, CStatic)
 
 BEGIN_MESSAGE_MAP(CGDIpStatic, CStatic)
@@ -79,27 +81,27 @@ UINT CGDIpStatic::textFormat() const
 void CGDIpStatic::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
     CDC* dc = CDC::FromHandle(lpDrawItemStruct->hDC);
-    CRect item(lpDrawItemStruct->rcItem);
-    beginTransparentPaint(dc);
-    v_draw(m_memDC);
-    CFont* oldFont = m_font ? m_memDC.SelectObject(m_font) : nullptr;
-    COLORREF oldColor = m_memDC.SetTextColor(m_textColor);
-    int oldMode = m_memDC.SetBkMode(TRANSPARENT);
+    const CRect item(lpDrawItemStruct->rcItem);
+    paintTransparent(*this, *dc, m_memDC, [this, &item](CDC& mem) { drawContent(mem, item); });
+}
+
+void CGDIpStatic::drawContent(CDC& dc, CRect item)
+{
+    v_draw(dc);
+    if (m_font)
+        dc.SelectObject(m_font);
+    dc.SetTextColor(m_textColor);
+    dc.SetBkMode(TRANSPARENT);
     CString text;
     GetWindowText(text);
-    m_memDC.DrawText(text, &item, textFormat());
+    dc.DrawText(text, &item, textFormat());
     if (m_strike) {
         CPen pen(PS_SOLID, 4, RGB(0x8C, 0, 0));
-        CPen* oldPen = m_memDC.SelectObject(&pen);
-        m_memDC.MoveTo(item.left, item.Height() / 2);
-        m_memDC.LineTo(item.right, item.Height() / 2);
-        m_memDC.SelectObject(oldPen);
+        CPen* oldPen = dc.SelectObject(&pen);
+        dc.MoveTo(item.left, item.Height() / 2);
+        dc.LineTo(item.right, item.Height() / 2);
+        dc.SelectObject(oldPen);
     }
-    m_memDC.SetBkMode(oldMode);
-    m_memDC.SetTextColor(oldColor);
-    if (oldFont)
-        m_memDC.SelectObject(oldFont);
-    endTransparentPaint(dc);
 }
 
 BOOL CGDIpStatic::OnEraseBkgnd(CDC*)

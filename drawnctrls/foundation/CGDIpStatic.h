@@ -40,4 +40,7 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    void drawContent(CDC& dc, CRect item);
 };

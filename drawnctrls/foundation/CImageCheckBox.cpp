@@ -1,6 +1,7 @@
 #include "CImageCheckBox.h"
 
 #include "ProgramFolder.h"
+#include "TransparentPaint.h"
 
 #include <algorithm>
 
@@ -132,21 +133,21 @@ UINT CImageCheckBox::captionFormat() const
     return format | DT_SINGLELINE | DT_NOPREFIX;
 }
 
-void CImageCheckBox::drawBox(const CRect&)
+void CImageCheckBox::drawBox(CDC& dc)
 {
     const bool checked = GetCheck() == BST_CHECKED;
     if (m_imagesSet) {
         const CExtImage& image = checked ? m_checkedImage : m_uncheckedImage;
         if (image.IsLoaded())
-            image.alphaBlend(m_memDC.m_hDC, m_imageX, m_imageY);
+            image.alphaBlend(dc.m_hDC, m_imageX, m_imageY);
         return;
     }
     CRect box = m_boxRect;
     UINT state = DFCS_BUTTONCHECK | (checked ? DFCS_CHECKED : 0) | (IsWindowEnabled() ? 0 : DFCS_INACTIVE);
-    m_memDC.DrawFrameControl(&box, DFC_BUTTON, state);
+    dc.DrawFrameControl(&box, DFC_BUTTON, state);
 }
 
-void CImageCheckBox::drawCaption(const CRect& client)
+void CImageCheckBox::drawCaption(CDC& dc, const CRect& client)
 {
     const bool images = m_imagesSet && m_checkedImage.IsLoaded();
     const int imageWidth = images ? m_checkedImage.GetWidth() : m_imageSide;
@@ -157,17 +158,14 @@ void CImageCheckBox::drawCaption(const CRect& client)
     } else {
         text.left = client.left + imageWidth + 10;
     }
-    CFont* old = m_font ? m_memDC.SelectObject(m_font) : nullptr;
-    COLORREF oldColor = m_memDC.SetTextColor(IsWindowEnabled() ? m_captionColor : m_disabledColor);
-    int oldMode = m_memDC.SetBkMode(TRANSPARENT);
-    m_memDC.DrawText(m_caption, &text, captionFormat());
-    m_memDC.SetBkMode(oldMode);
-    m_memDC.SetTextColor(oldColor);
-    if (old)
-        m_memDC.SelectObject(old);
+    if (m_font)
+        dc.SelectObject(m_font);
+    dc.SetTextColor(IsWindowEnabled() ? m_captionColor : m_disabledColor);
+    dc.SetBkMode(TRANSPARENT);
+    dc.DrawText(m_caption, &text, captionFormat());
 }
 
-void CImageCheckBox::drawFocus(const CRect& client)
+void CImageCheckBox::drawFocus(CDC& dc, const CRect& client)
 {
     if (m_noFocusFrame || (GetState() != BST_FOCUS && !m_hasFocus))
         return;
@@ -176,31 +174,31 @@ void CImageCheckBox::drawFocus(const CRect& client)
         frame = m_boxRect;
         frame.InflateRect(1, 1);
     }
-    m_memDC.DrawFocusRect(&frame);
+    dc.DrawFocusRect(&frame);
 }
 
-void CImageCheckBox::paint(CDC* dc)
+void CImageCheckBox::paint(CDC& dc)
 {
     CRect client;
     GetClientRect(&client);
-    beginTransparentPaint(dc);
     m_enabledLook = IsWindowEnabled() != FALSE;
-    v_draw(m_memDC);
-    drawBox(client);
-    drawCaption(client);
-    drawFocus(client);
-    endTransparentPaint(dc);
+    paintTransparent(*this, dc, m_memDC, [this, &client](CDC& mem) {
+        v_draw(mem);
+        drawBox(mem);
+        drawCaption(mem, client);
+        drawFocus(mem, client);
+    });
 }
 
 void CImageCheckBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
-    paint(CDC::FromHandle(lpDrawItemStruct->hDC));
+    paint(*CDC::FromHandle(lpDrawItemStruct->hDC));
 }
 
 void CImageCheckBox::OnPaint()
 {
     CPaintDC dc(this);
-    paint(&dc);
+    paint(dc);
 }
 
 void CImageCheckBox::toggle()

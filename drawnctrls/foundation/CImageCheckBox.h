@@ -73,10 +73,10 @@ private:
     void measureCaption();
     void scaleImages();
     void placeImage(const CRect& client);
-    void paint(CDC* dc);
-    void drawBox(const CRect& client);
-    void drawCaption(const CRect& client);
-    void drawFocus(const CRect& client);
+    void paint(CDC& dc);
+    void drawBox(CDC& dc);
+    void drawCaption(CDC& dc, const CRect& client);
+    void drawFocus(CDC& dc, const CRect& client);
     UINT captionFormat() const;
     void click();
     void toggle();
