@@ -87,9 +87,14 @@ CRect CMFCMenuBar::GetItemRect(int nIndex)
     if (nIndex < 0 || nIndex >= GetCount())
         return CRect(0, 0, 0, 0);
     BOOL horizontal = IsHorizontal();
-    CSize button = GetMenuItemSize(horizontal);
+    return itemRect(nIndex, GetMenuItemSize(horizontal), horizontal);
+}
+
+// Every item has the same size, measured once by the caller.
+CRect CMFCMenuBar::itemRect(int nIndex, CSize button, BOOL bHorz) const
+{
     CPoint topLeft(m_rectBorders.left, m_rectBorders.top);
-    if (horizontal)
+    if (bHorz)
         topLeft.x += nIndex * button.cx;
     else
         topLeft.y += nIndex * button.cy;
@@ -98,8 +103,10 @@ CRect CMFCMenuBar::GetItemRect(int nIndex)
 
 int CMFCMenuBar::HitTest(CPoint point)
 {
+    BOOL horizontal = IsHorizontal();
+    CSize button = GetMenuItemSize(horizontal);
     for (int i = 0; i < GetCount(); ++i)
-        if (GetItemRect(i).PtInRect(point))
+        if (itemRect(i, button, horizontal).PtInRect(point))
             return i;
     return -1;
 }
@@ -109,8 +116,10 @@ void CMFCMenuBar::DoPaint(CDC* pDC)
     CMFCToolBar::DoPaint(pDC);
     CFont* old = pDC->SelectObject(&GetGlobalData()->fontRegular);
     int oldMode = pDC->SetBkMode(TRANSPARENT);
+    BOOL horizontal = IsHorizontal();
+    CSize button = GetMenuItemSize(horizontal);
     for (int i = 0; i < GetCount(); ++i) {
-        CRect rect = GetItemRect(i);
+        CRect rect = itemRect(i, button, horizontal);
         COLORREF color = (::GetMenuState(m_hMenu, UINT(i), MF_BYPOSITION) & MF_GRAYED)
                              ? GetGlobalData()->clrGrayedText
                              : GetGlobalData()->clrBarText;

@@ -47,5 +47,6 @@ protected:
 
 private:
     CString itemText(int nIndex) const;
+    CRect itemRect(int nIndex, CSize button, BOOL bHorz) const;
     void setHot(int nIndex);
 };
