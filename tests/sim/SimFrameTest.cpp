@@ -1,4 +1,5 @@
 #include "SimFrame.h"
+#include "SimTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -6,22 +7,14 @@
 
 using kwsim::Frame;
 using kwsim::FrameReader;
+using kwsim::readAll;
 using Bytes = std::vector<uint8_t>;
 
 namespace {
-std::vector<Frame> readAll(FrameReader& reader)
-{
-    std::vector<Frame> frames;
-    Frame f;
-    while (reader.next(f))
-        frames.push_back(f);
-    return frames;
-}
-
 std::vector<Frame> readAll(const Bytes& wire, FrameReader& reader)
 {
     reader.push(wire.data(), wire.size(), 0);
-    return readAll(reader);
+    return kwsim::readAll(reader);
 }
 } // namespace
 

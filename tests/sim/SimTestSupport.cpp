@@ -10,11 +10,7 @@ std::vector<Frame> SimClient::send(uint8_t cmd, const std::vector<uint8_t>& payl
     m_lastWire = m_sim.receive(wire.data(), wire.size(), m_nowUs);
     FrameReader reader;
     reader.push(m_lastWire.data(), m_lastWire.size(), m_nowUs);
-    std::vector<Frame> frames;
-    Frame f;
-    while (reader.next(f))
-        frames.push_back(f);
-    return frames;
+    return readAll(reader);
 }
 
 std::optional<Frame> SimClient::ask(uint8_t cmd, const std::vector<uint8_t>& payload)
@@ -38,6 +34,15 @@ bool SimClient::accepted(uint8_t cmd, const std::vector<uint8_t>& payload)
 bool isAck(const std::optional<Frame>& reply)
 {
     return reply && reply->cmd == 2 && !reply->payload.empty() && reply->payload[0] == 4;
+}
+
+std::vector<Frame> readAll(FrameReader& reader)
+{
+    std::vector<Frame> frames;
+    Frame f;
+    while (reader.next(f))
+        frames.push_back(f);
+    return frames;
 }
 
 } // namespace kwsim

@@ -30,5 +30,7 @@ private:
 };
 
 bool isAck(const std::optional<Frame>& reply);
+// Every whole frame with a good sum the reader holds.
+std::vector<Frame> readAll(FrameReader& reader);
 
 } // namespace kwsim
