@@ -164,7 +164,8 @@ public:
     bool applyAfterCalibrationPreset();
     // Adds this run to the controller's log of PC connections and writes the
     // log when it changed: `modified` when settings were written in the run.
-    // True when written or when nothing was to be recorded.
+    // True when written or when nothing was to be recorded; false, with
+    // nothing written, when the log was not read in this connection.
     bool recordPcConnection(bool modified);
 
     // The live image of the controller's settings.
