@@ -80,11 +80,12 @@ public:
     bool writeBlock34();
     bool readBlock3();
     bool writeBlock3();
+    bool readBlock12();
+    // The PC-connection log and the OBD set-up: their writes do not count as
+    // settings written. The OBD reads fill the caller's `setup`; writeBlock18
+    // sends m_settings.m_obdSetup.
     bool readBlock19();
     bool writeBlock19();
-    bool readBlock12();
-    // The OBD set-up: the read fills the caller's `setup`; writeBlock18
-    // sends m_settings.m_obdSetup.
     bool readBlock18(COBDSetup& setup);
     bool writeBlock18();
     bool readBlock27(COBDAdvSetup& setup);
