@@ -22,9 +22,9 @@ public:
     BOOL LoadBitmap(LPCWSTR lpszResourceName);
     BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits)
     {
-        return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
+        return adopt(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
     }
-    BOOL CreateBitmapIndirect(LPBITMAP lpBitmap) { return Attach(::CreateBitmapIndirect(lpBitmap)); }
+    BOOL CreateBitmapIndirect(LPBITMAP lpBitmap) { return adopt(::CreateBitmapIndirect(lpBitmap)); }
     BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
     int GetBitmap(BITMAP* pBitMap) const { return GetObject(sizeof(BITMAP), pBitMap); }
     DWORD SetBitmapBits(DWORD dwCount, const void* lpBits)

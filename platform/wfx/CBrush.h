@@ -15,13 +15,10 @@ public:
     static CBrush* FromHandle(HBRUSH hBrush) { return static_cast<CBrush*>(CGdiObject::FromHandle(hBrush)); }
     operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }
 
-    BOOL CreateSolidBrush(COLORREF crColor) { return Attach(::CreateSolidBrush(crColor)); }
-    BOOL CreateHatchBrush(int nIndex, COLORREF crColor)
-    {
-        return Attach(::CreateHatchBrush(nIndex, crColor));
-    }
-    BOOL CreateSysColorBrush(int nIndex) { return Attach(::CreateSolidBrush(::GetSysColor(nIndex))); }
-    BOOL CreateBrushIndirect(const LOGBRUSH* lpLogBrush) { return Attach(::CreateBrushIndirect(lpLogBrush)); }
+    BOOL CreateSolidBrush(COLORREF crColor) { return adopt(::CreateSolidBrush(crColor)); }
+    BOOL CreateHatchBrush(int nIndex, COLORREF crColor) { return adopt(::CreateHatchBrush(nIndex, crColor)); }
+    BOOL CreateSysColorBrush(int nIndex) { return adopt(::CreateSolidBrush(::GetSysColor(nIndex))); }
+    BOOL CreateBrushIndirect(const LOGBRUSH* lpLogBrush) { return adopt(::CreateBrushIndirect(lpLogBrush)); }
     BOOL CreatePatternBrush(CBitmap* pBitmap);
     int GetLogBrush(LOGBRUSH* pLogBrush) const { return GetObject(sizeof(LOGBRUSH), pLogBrush); }
 };

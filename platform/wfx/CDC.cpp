@@ -6,6 +6,7 @@
 #include "CPen.h"
 #include "CRgn.h"
 #include "WfxHandleMap.h"
+#include "WfxInternal.h"
 #include "WfxMsgMap.h"
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
@@ -43,6 +44,11 @@ CDC* WfxDCFromHandle(HDC hDC)
 void CDC::DeleteTempMap()
 {
     dcMap().deleteTemporary();
+}
+
+BOOL CDC::adopt(HDC made)
+{
+    return wfxAdopt(*this, made, ::DeleteDC);
 }
 
 BOOL CDC::DeleteDC()

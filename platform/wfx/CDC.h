@@ -35,17 +35,17 @@ public:
     operator HDC() const { return m_hDC; }
     BOOL Attach(HDC hDC) { return hDC && !m_hDC ? (m_hDC = hDC, TRUE) : FALSE; }
     HDC Detach() { return std::exchange(m_hDC, nullptr); }
-    BOOL CreateCompatibleDC(CDC* pDC) { return Attach(::CreateCompatibleDC(pDC ? pDC->m_hDC : nullptr)); }
+    BOOL CreateCompatibleDC(CDC* pDC) { return adopt(::CreateCompatibleDC(pDC ? pDC->m_hDC : nullptr)); }
     BOOL CreateDC(LPCWSTR lpszDriverName, LPCWSTR lpszDeviceName, LPCWSTR lpszOutput, const void* lpInitData)
     {
-        return Attach(::CreateDCW(lpszDriverName, lpszDeviceName, lpszOutput,
-                                  static_cast<const DEVMODEW*>(lpInitData)));
+        return adopt(::CreateDCW(lpszDriverName, lpszDeviceName, lpszOutput,
+                                 static_cast<const DEVMODEW*>(lpInitData)));
     }
     // A context for asking a device about itself (fonts, resolution), not for drawing.
     BOOL CreateIC(LPCWSTR lpszDriverName, LPCWSTR lpszDeviceName, LPCWSTR lpszOutput, const void* lpInitData)
     {
-        return Attach(::CreateICW(lpszDriverName, lpszDeviceName, lpszOutput,
-                                  static_cast<const DEVMODEW*>(lpInitData)));
+        return adopt(::CreateICW(lpszDriverName, lpszDeviceName, lpszOutput,
+                                 static_cast<const DEVMODEW*>(lpInitData)));
     }
     BOOL DeleteDC();
     int SaveDC() { return ::SaveDC(m_hDC); }
@@ -161,4 +161,8 @@ public:
     int ExcludeClipRect(LPCRECT r) { return ExcludeClipRect(r->left, r->top, r->right, r->bottom); }
     int SelectClipRgn(CRgn* pRgn);
     int GetClipBox(LPRECT lpRect) const { return ::GetClipBox(m_hDC, lpRect); }
+
+private:
+    // Takes what a Create function just made (see wfxAdopt).
+    BOOL adopt(HDC made);
 };

@@ -14,7 +14,7 @@ public:
     static CFont* FromHandle(HFONT hFont) { return static_cast<CFont*>(CGdiObject::FromHandle(hFont)); }
     operator HFONT() const { return static_cast<HFONT>(m_hObject); }
 
-    BOOL CreateFontIndirect(const LOGFONTW* lpLogFont) { return Attach(::CreateFontIndirectW(lpLogFont)); }
+    BOOL CreateFontIndirect(const LOGFONTW* lpLogFont) { return adopt(::CreateFontIndirectW(lpLogFont)); }
     BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
                     BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
                     BYTE nQuality, BYTE nPitchAndFamily, LPCWSTR lpszFacename);

@@ -6,6 +6,7 @@
 #include "CPen.h"
 #include "CRgn.h"
 #include "WfxHandleMap.h"
+#include "WfxInternal.h"
 
 IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 
@@ -51,6 +52,11 @@ CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject)
 void CGdiObject::DeleteTempMap()
 {
     gdiMap().deleteTemporary();
+}
+
+BOOL CGdiObject::adopt(HGDIOBJ made)
+{
+    return wfxAdopt(*this, made, ::DeleteObject);
 }
 
 BOOL CGdiObject::DeleteObject()

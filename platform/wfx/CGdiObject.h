@@ -30,4 +30,8 @@ public:
     int GetObject(int nCount, LPVOID lpObject) const { return ::GetObjectW(m_hObject, nCount, lpObject); }
     UINT GetObjectType() const { return ::GetObjectType(m_hObject); }
     BOOL UnrealizeObject() { return ::UnrealizeObject(m_hObject); }
+
+protected:
+    // Takes what a Create function just made (see wfxAdopt).
+    BOOL adopt(HGDIOBJ made);
 };

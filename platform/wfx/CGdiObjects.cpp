@@ -17,16 +17,16 @@ IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
 
 BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap)
 {
-    return pBitmap ? Attach(::CreatePatternBrush(*pBitmap)) : FALSE;
+    return pBitmap ? adopt(::CreatePatternBrush(*pBitmap)) : FALSE;
 }
 
 BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
                        BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision,
                        BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily, LPCWSTR lpszFacename)
 {
-    return Attach(::CreateFontW(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
-                                cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality,
-                                nPitchAndFamily, lpszFacename));
+    return adopt(::CreateFontW(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
+                               cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily,
+                               lpszFacename));
 }
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCWSTR lpszFaceName, CDC* pDC)
@@ -50,10 +50,10 @@ BOOL CBitmap::LoadBitmap(UINT nIDResource)
 BOOL CBitmap::LoadBitmap(LPCWSTR lpszResourceName)
 {
     HINSTANCE module = AfxFindResourceHandle(lpszResourceName, RT_BITMAP);
-    return module ? Attach(::LoadBitmapW(module, lpszResourceName)) : FALSE;
+    return module ? adopt(::LoadBitmapW(module, lpszResourceName)) : FALSE;
 }
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
 {
-    return pDC ? Attach(::CreateCompatibleBitmap(pDC->GetSafeHdc(), nWidth, nHeight)) : FALSE;
+    return pDC ? adopt(::CreateCompatibleBitmap(pDC->GetSafeHdc(), nWidth, nHeight)) : FALSE;
 }

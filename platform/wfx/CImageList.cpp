@@ -48,10 +48,15 @@ HIMAGELIST CImageList::Detach()
     return imageListMap().detach(this);
 }
 
+BOOL CImageList::adopt(HIMAGELIST made)
+{
+    return wfxAdopt(*this, made, ImageList_Destroy);
+}
+
 BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow)
 {
     wfxInitCommonControls();
-    return Attach(ImageList_Create(cx, cy, nFlags, nInitial, nGrow));
+    return adopt(ImageList_Create(cx, cy, nFlags, nInitial, nGrow));
 }
 
 BOOL CImageList::Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask)
@@ -60,7 +65,7 @@ BOOL CImageList::Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask)
     HINSTANCE module = AfxFindResourceHandle(name, RT_BITMAP, GetRuntimeClass());
     wfxInitCommonControls();
     return module &&
-           Attach(ImageList_LoadImageW(module, name, cx, nGrow, crMask, IMAGE_BITMAP, LR_CREATEDIBSECTION));
+           adopt(ImageList_LoadImageW(module, name, cx, nGrow, crMask, IMAGE_BITMAP, LR_CREATEDIBSECTION));
 }
 
 BOOL CImageList::DeleteImageList()

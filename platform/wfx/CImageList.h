@@ -44,4 +44,8 @@ public:
     BOOL Remove(int nImage);
     COLORREF SetBkColor(COLORREF cr);
     BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle);
+
+private:
+    // Takes what a Create function just made (see wfxAdopt).
+    BOOL adopt(HIMAGELIST made);
 };

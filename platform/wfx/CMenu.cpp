@@ -2,6 +2,7 @@
 
 #include "CWnd.h"
 #include "WfxHandleMap.h"
+#include "WfxInternal.h"
 #include "WfxMsgMap.h"
 #include "WfxResources.h"
 
@@ -75,6 +76,11 @@ HMENU CMenu::Detach()
     return menuMap().detach(this);
 }
 
+BOOL CMenu::adopt(HMENU made)
+{
+    return wfxAdopt(*this, made, ::DestroyMenu);
+}
+
 BOOL CMenu::LoadMenu(UINT nIDResource)
 {
     return LoadMenu(MAKEINTRESOURCEW(nIDResource));
@@ -83,7 +89,7 @@ BOOL CMenu::LoadMenu(UINT nIDResource)
 BOOL CMenu::LoadMenu(LPCWSTR lpszResourceName)
 {
     HINSTANCE module = AfxFindResourceHandle(lpszResourceName, RT_MENU, GetRuntimeClass());
-    return module ? Attach(::LoadMenuW(module, lpszResourceName)) : FALSE;
+    return module ? adopt(::LoadMenuW(module, lpszResourceName)) : FALSE;
 }
 
 BOOL CMenu::DestroyMenu()

@@ -30,8 +30,8 @@ public:
     BOOL Attach(HMENU hMenu);
     HMENU Detach();
 
-    BOOL CreateMenu() { return Attach(::CreateMenu()); }
-    BOOL CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
+    BOOL CreateMenu() { return adopt(::CreateMenu()); }
+    BOOL CreatePopupMenu() { return adopt(::CreatePopupMenu()); }
     // From the module that holds the menu resource.
     BOOL LoadMenu(UINT nIDResource);
     BOOL LoadMenu(LPCWSTR lpszResourceName);
@@ -83,4 +83,8 @@ public:
 
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
     virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+
+private:
+    // Takes what a Create or Load function just made (see wfxAdopt).
+    BOOL adopt(HMENU made);
 };

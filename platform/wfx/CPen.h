@@ -15,8 +15,8 @@ public:
 
     BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor)
     {
-        return Attach(::CreatePen(nPenStyle, nWidth, crColor));
+        return adopt(::CreatePen(nPenStyle, nWidth, crColor));
     }
-    BOOL CreatePenIndirect(LPLOGPEN lpLogPen) { return Attach(::CreatePenIndirect(lpLogPen)); }
+    BOOL CreatePenIndirect(LPLOGPEN lpLogPen) { return adopt(::CreatePenIndirect(lpLogPen)); }
     int GetLogPen(LOGPEN* pLogPen) const { return GetObject(sizeof(LOGPEN), pLogPen); }
 };

@@ -12,19 +12,19 @@ public:
     static CRgn* FromHandle(HRGN hRgn) { return static_cast<CRgn*>(CGdiObject::FromHandle(hRgn)); }
     operator HRGN() const { return static_cast<HRGN>(m_hObject); }
 
-    BOOL CreateRectRgn(int x1, int y1, int x2, int y2) { return Attach(::CreateRectRgn(x1, y1, x2, y2)); }
-    BOOL CreateRectRgnIndirect(LPCRECT lpRect) { return Attach(::CreateRectRgnIndirect(lpRect)); }
+    BOOL CreateRectRgn(int x1, int y1, int x2, int y2) { return adopt(::CreateRectRgn(x1, y1, x2, y2)); }
+    BOOL CreateRectRgnIndirect(LPCRECT lpRect) { return adopt(::CreateRectRgnIndirect(lpRect)); }
     BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2)
     {
-        return Attach(::CreateEllipticRgn(x1, y1, x2, y2));
+        return adopt(::CreateEllipticRgn(x1, y1, x2, y2));
     }
     BOOL CreateRoundRectRgn(int x1, int y1, int x2, int y2, int x3, int y3)
     {
-        return Attach(::CreateRoundRectRgn(x1, y1, x2, y2, x3, y3));
+        return adopt(::CreateRoundRectRgn(x1, y1, x2, y2, x3, y3));
     }
     BOOL CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode)
     {
-        return Attach(::CreatePolygonRgn(lpPoints, nCount, nMode));
+        return adopt(::CreatePolygonRgn(lpPoints, nCount, nMode));
     }
     // The region must exist already (as in the system call).
     int CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode)

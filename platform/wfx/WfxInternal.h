@@ -65,6 +65,18 @@ struct WfxCreationHook
 void wfxReportError(IError* error);
 void wfxReportFailure(const wchar_t* what);
 
+// Gives a handle that a Create function just made to its owner object. An
+// owner that holds a handle already keeps it and the new one is released
+// again, so a second Create leaks nothing.
+template <class Owner, class Handle, class Release> BOOL wfxAdopt(Owner& owner, Handle made, Release release)
+{
+    if (owner.Attach(made))
+        return TRUE;
+    if (made)
+        release(made);
+    return FALSE;
+}
+
 // The module instance of the framework DLL.
 HINSTANCE wfxModule();
 
