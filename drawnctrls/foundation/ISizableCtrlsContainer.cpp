@@ -87,7 +87,10 @@ void ISizableCtrlsContainer::placeChild(HWND child, const CtrlRecord& record, do
     const int top = int(record.top * sy);
     const int right = int(sx * (record.right - record.left) + left);
     const int bottom = int(sy * (record.bottom - record.top) + top);
-    ::MoveWindow(child, left, top, right - left, bottom - top, TRUE);
+    // A container composes its whole background at every erase: it erases
+    // once when it next paints, not once for every child moved.
+    ::SetWindowPos(child, nullptr, left, top, right - left, bottom - top,
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE);
     CWnd* wnd = CWnd::FromHandlePermanent(child);
     auto* ownFont = dynamic_cast<IOwnFontCtrl*>(wnd);
     if (ownFont && ownFont->m_takeContainerFont == 1)
