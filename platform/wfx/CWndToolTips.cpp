@@ -94,11 +94,6 @@ INT_PTR CWnd::OnToolHitTest(CPoint, TOOLINFOW*) const
     return -1;
 }
 
-HWND wfxToolTipWindow()
-{
-    return toolTips().tip;
-}
-
 void wfxRelayToolTip(MSG* pMsg)
 {
     if (!isMouseMessage(pMsg->message))

@@ -84,6 +84,5 @@ HINSTANCE wfxModule();
 void wfxInitCommonControls();
 
 // Shows a mouse message to the tooltip of the window under it (see
-// CWnd::EnableToolTips); the tooltip control of this thread, or null.
+// CWnd::EnableToolTips).
 void wfxRelayToolTip(MSG* pMsg);
-HWND wfxToolTipWindow();
