@@ -32,15 +32,6 @@ CGDIpStatic& CGDIpStatic::operator=(const CGDIpStatic& other)
     return *this;
 }
 
-// The extended style set while the window is being made does not last.
-BOOL CGDIpStatic::Create(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-{
-    if (!CStatic::Create(lpszText, dwStyle, rect, pParentWnd, nID))
-        return FALSE;
-    ModifyStyleEx(0, WS_EX_TRANSPARENT);
-    return TRUE;
-}
-
 void CGDIpStatic::SetWindowTextW(const wchar_t* text)
 {
     CStatic::SetWindowTextW(text);

@@ -19,8 +19,6 @@ public:
     // Takes the look: pack, font part, format override and strike flag.
     CGDIpStatic& operator=(const CGDIpStatic& other);
 
-    BOOL Create(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                UINT nID = 0xffff) override;
     // Sets the text and repaints without erasing.
     void SetWindowTextW(const wchar_t* text);
     // Repaints without erasing.

@@ -28,6 +28,27 @@ bool isImeWindow(HWND hWnd)
     return _wcsicmp(name, L"IME") == 0 || _wcsicmp(name, L"MSCTFIME UI") == 0;
 }
 
+const int kStyleIndexes[2] = {GWL_STYLE, GWL_EXSTYLE};
+
+void readStyles(HWND hWnd, LONG_PTR* styles)
+{
+    for (int i = 0; i < 2; ++i)
+        styles[i] = GetWindowLongPtrW(hWnd, kStyleIndexes[i]);
+}
+
+// What changed of the styles since `before`.
+WfxStyleChange styleChangeSince(HWND hWnd, const LONG_PTR* before)
+{
+    LONG_PTR after[2];
+    readStyles(hWnd, after);
+    WfxStyleChange change{hWnd, {}, {}};
+    for (int i = 0; i < 2; ++i) {
+        change.added[i] = after[i] & ~before[i];
+        change.removed[i] = before[i] & ~after[i];
+    }
+    return change;
+}
+
 } // namespace
 
 WfxThreadState& wfxThreadState()
@@ -53,6 +74,7 @@ bool WfxCreationHook::disarm()
     }
     bool taken = ts.wndInit == nullptr;
     ts.wndInit = nullptr;
+    ts.styleChange.hWnd = nullptr;
     return taken;
 }
 
@@ -63,9 +85,26 @@ LRESULT CALLBACK WfxCreationHook::procedure(int code, WPARAM wParam, LPARAM lPar
     if (code == HCBT_CREATEWND && ts.wndInit && !isImeWindow(hWnd)) {
         CWnd* wnd = ts.wndInit;
         ts.wndInit = nullptr;
+        LONG_PTR before[2];
+        readStyles(hWnd, before);
         wnd->takeOverWindow(hWnd);
+        ts.styleChange = styleChangeSince(hWnd, before);
     }
     return CallNextHookEx(ts.creationHook, code, wParam, lParam);
+}
+
+void WfxCreationHook::keepStyleChange(HWND hWnd)
+{
+    WfxStyleChange& change = wfxThreadState().styleChange;
+    if (change.hWnd != hWnd)
+        return;
+    change.hWnd = nullptr;
+    for (int i = 0; i < 2; ++i) {
+        LONG_PTR style = GetWindowLongPtrW(hWnd, kStyleIndexes[i]);
+        LONG_PTR kept = (style & ~change.removed[i]) | change.added[i];
+        if (kept != style)
+            SetWindowLongPtrW(hWnd, kStyleIndexes[i], kept);
+    }
 }
 
 WfxLifeWatch::WfxLifeWatch(CWnd* wnd) : m_wnd(wnd), m_outer(wfxThreadState().watches)

@@ -55,6 +55,8 @@ LRESULT CALLBACK CWnd::windowProcedure(HWND hWnd, UINT message, WPARAM wParam, L
                      : ::DefWindowProcW(hWnd, message, wParam, lParam);
     }
     WfxThreadState& ts = wfxThreadState();
+    if (message == WM_NCCREATE)
+        WfxCreationHook::keepStyleChange(hWnd);
     MSG saved = ts.current;
     ts.current = MSG{hWnd, message, wParam, lParam, 0, {0, 0}};
     ProcFrame frame{wnd->m_pFrames, true};

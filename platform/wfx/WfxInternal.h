@@ -20,13 +20,25 @@ constexpr wchar_t kWfxSuperProcProp[] = L"WfxSuperProc";
 
 class WfxLifeWatch;
 
+// Style bits (GWL_STYLE, GWL_EXSTYLE) that PreSubclassWindow changed while a
+// window was taken over at its creation. The system sets the creation
+// record's styles again after the creation hook, so the changes are made
+// once more when WM_NCCREATE arrives.
+struct WfxStyleChange
+{
+    HWND hWnd;
+    LONG_PTR added[2];
+    LONG_PTR removed[2];
+};
+
 // Per-thread state of the window layer.
 struct WfxThreadState
 {
-    MSG current;           // the message being handled, for CWnd::Default
-    CWnd* wndInit;         // the object whose window is being created
-    HHOOK creationHook;    // installed while windows are created
-    WfxLifeWatch* watches; // objects whose deletion someone waits to hear of
+    MSG current;                // the message being handled, for CWnd::Default
+    CWnd* wndInit;              // the object whose window is being created
+    HHOOK creationHook;         // installed while windows are created
+    WfxLifeWatch* watches;      // objects whose deletion someone waits to hear of
+    WfxStyleChange styleChange; // made while the window was taken over
 };
 
 WfxThreadState& wfxThreadState();
@@ -58,6 +70,8 @@ struct WfxCreationHook
     // True when the armed object got its window.
     static bool disarm();
     static LRESULT CALLBACK procedure(int code, WPARAM wParam, LPARAM lParam);
+    // At WM_NCCREATE: makes the noted style changes again.
+    static void keepStyleChange(HWND hWnd);
 };
 
 // Shows what was caught at a window procedure boundary (through the message

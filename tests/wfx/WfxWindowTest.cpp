@@ -206,6 +206,31 @@ BEGIN_MESSAGE_MAP(CCallbackTipWnd, CWnd)
 ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, &CCallbackTipWnd::OnToolNeedText)
 END_MESSAGE_MAP()
 
+// Changes its styles while it is being taken over.
+class CRestyledWnd : public CWnd
+{
+public:
+    DWORD m_exStyleAtCreate = 0;
+
+protected:
+    void PreSubclassWindow() override
+    {
+        ModifyStyle(WS_TABSTOP, WS_GROUP);
+        ModifyStyleEx(0, WS_EX_TRANSPARENT);
+        CWnd::PreSubclassWindow();
+    }
+    afx_msg int OnCreate(LPCREATESTRUCT cs)
+    {
+        m_exStyleAtCreate = GetExStyle();
+        return CWnd::OnCreate(cs);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CRestyledWnd, CWnd)
+ON_WM_CREATE()
+END_MESSAGE_MAP()
+
 BOOL createChild(CWnd& wnd, CWnd& parent, LPCWSTR name = L"child")
 {
     return wnd.Create(nullptr, name, WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 40), &parent, 7);
@@ -350,6 +375,17 @@ TEST(WfxWindow, DestroyingFromOwnHandlerIsSafe)
     SendMessageW(hWnd, WM_RBUTTONDOWN, 0, 0); // the handler deletes its own object
     EXPECT_FALSE(IsWindow(hWnd));
     EXPECT_EQ(L"deleting", g_events.front());
+}
+
+TEST(WfxWindow, StylesChangedWhileTakenOverAtCreationLast)
+{
+    HostWindow host;
+    CRestyledWnd wnd;
+    ASSERT_TRUE(wnd.Create(nullptr, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 20, 20), &host, 3));
+    EXPECT_TRUE(wnd.m_exStyleAtCreate & WS_EX_TRANSPARENT);
+    EXPECT_TRUE(wnd.GetExStyle() & WS_EX_TRANSPARENT);
+    EXPECT_TRUE(wnd.GetStyle() & WS_GROUP);
+    EXPECT_FALSE(wnd.GetStyle() & WS_TABSTOP);
 }
 
 TEST(WfxWindow, UpdateUiDrivesMenusAndDisabledCommandsDoNotRun)
