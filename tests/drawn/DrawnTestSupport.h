@@ -24,12 +24,6 @@ using wfxtest::repaintNow;
 using wfxtest::rgbNear;
 using wfxtest::rgbOfColorref;
 
-// 0x00RRGGBB of an ARGB colour.
-inline std::uint32_t rgbOfArgb(std::uint32_t argb)
-{
-    return argb & 0xFFFFFF;
-}
-
 // A host window that keeps the commands its children send or post.
 class CommandHost : public HostWindow
 {

@@ -17,11 +17,6 @@ HostWindow::~HostWindow()
     DeleteObject(m_brush);
 }
 
-void HostWindow::setClientSize(int width, int height)
-{
-    SetWindowPos(nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 Canvas::Canvas(int width, int height, COLORREF fill) : m_width(width), m_height(height)
 {
     m_dc.CreateCompatibleDC(nullptr);

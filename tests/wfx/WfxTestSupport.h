@@ -26,7 +26,6 @@ class HostWindow : public CWnd
 public:
     HostWindow(int clientWidth = 400, int clientHeight = 300, COLORREF background = RGB(255, 255, 255));
     ~HostWindow() override;
-    void setClientSize(int width, int height);
 
 private:
     HBRUSH m_brush;
