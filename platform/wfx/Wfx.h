@@ -51,6 +51,7 @@
 #include "CRect.h"
 #include "CRgn.h"
 #include "CRichEditCtrl.h"
+#include "CRuntimeClass.h"
 #include "CScrollBar.h"
 #include "CScrollView.h"
 #include "CSingleDocTemplate.h"
