@@ -16,4 +16,5 @@
 #include "CItemWnd.h"
 #include "CSortHeaderCtrl.h"
 #include "PlaceholderStatic.h"
+#include "SRange.h"
 #include "SSection.h"

@@ -1,15 +1,8 @@
 #pragma once
 
-// The value range of a numeric field and the field's character positions.
+#include "SRange.h"
 
-struct SRange
-{
-    int minimum;
-    int maximum;
-
-    SRange(int mn, int mx) : minimum(mn), maximum(mx) {}
-};
-
+// A numeric field of a masked edit: its character positions and its range.
 struct SSection
 {
     unsigned first;
