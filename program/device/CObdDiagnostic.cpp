@@ -4,6 +4,7 @@
 #include "ByteOrder.h"
 #include "CLPGDevice.h"
 #include "UserInterface.h"
+#include "frame.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -20,8 +21,6 @@ const uint32_t kObdModuleFlag = 0x01;
 const uint32_t kLastStandardId = 0x7FF;
 
 const size_t kGroupSize = 12;
-// The largest reply payload a frame can carry.
-const size_t kReplySize = 256;
 
 const unsigned kTrimEntries = 4;
 const uint8_t kInvertShortTerm = 0x01;
@@ -189,7 +188,7 @@ bool CObdDiagnostic::ask(unsigned char pid, uint32_t responderId, std::vector<Ca
     const unsigned char data[] = {2, 0x01, pid};
     for (size_t i = 0; i < sizeof data; ++i)
         request.u8(12 + i, data[i]);
-    unsigned char reply[kReplySize] = {};
+    unsigned char reply[kMaxFramePayload] = {};
     if (!dev.sendObdRequest(request.take().data(), reply, sizeof reply))
         return false;
     // The count comes from the car's side of the link: never read past the reply.
