@@ -49,6 +49,7 @@
 #include "CProgressCtrl.h"
 #include "CRecentFileList.h"
 #include "CRect.h"
+#include "CRectTracker.h"
 #include "CRgn.h"
 #include "CRichEditCtrl.h"
 #include "CRuntimeClass.h"

@@ -13,3 +13,11 @@
 // Child windows of a frame: the view and the menu bar pane.
 #define AFX_IDW_PANE_FIRST 0xE900
 #define AFX_IDW_MENUBAR 0xE81A
+
+// Cursors of the rectangle tracker (CRectTracker::LoadCursorResource).
+#define AFX_IDC_TRACKNWSE 0x7907
+#define AFX_IDC_TRACKNESW 0x7908
+#define AFX_IDC_TRACKNS 0x7909
+#define AFX_IDC_TRACKWE 0x790A
+#define AFX_IDC_TRACK4WAY 0x790B
+#define AFX_IDC_MOVE4WAY 0x790C
