@@ -1,0 +1,11 @@
+#include "IMultiPageButton.h"
+
+#include "IMultiPageCtrl.h"
+
+IMultiPageButton::~IMultiPageButton() = default;
+
+void IMultiPageButton::activate()
+{
+    if (m_mpc)
+        m_mpc->activatePage(this);
+}

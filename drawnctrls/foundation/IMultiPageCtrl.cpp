@@ -1,0 +1,3 @@
+#include "IMultiPageCtrl.h"
+
+IMultiPageCtrl::~IMultiPageCtrl() = default;
