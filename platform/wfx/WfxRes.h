@@ -21,3 +21,6 @@
 #define AFX_IDC_TRACKWE 0x790A
 #define AFX_IDC_TRACK4WAY 0x790B
 #define AFX_IDC_MOVE4WAY 0x790C
+
+// What a wizard sheet's Finish button ends DoModal with.
+#define ID_WIZFINISH 0x3025

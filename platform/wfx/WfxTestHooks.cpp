@@ -7,6 +7,7 @@ namespace {
 std::mutex g_lock;
 WfxMessageBoxHook g_messageBox;
 WfxModalDialogHook g_modalDialog;
+WfxModalSheetHook g_modalSheet;
 WfxWaitCursorHook g_waitCursor;
 WfxFileDialogHook g_fileDialog;
 
@@ -47,6 +48,18 @@ void WfxRunModalDialogHook(CDialog& dialog)
     WfxModalDialogHook hook = current(g_modalDialog);
     if (hook)
         hook(dialog);
+}
+
+void WfxSetModalSheetHook(WfxModalSheetHook hook)
+{
+    replace(g_modalSheet, std::move(hook));
+}
+
+void WfxRunModalSheetHook(CPropertySheet& sheet)
+{
+    WfxModalSheetHook hook = current(g_modalSheet);
+    if (hook)
+        hook(sheet);
 }
 
 void WfxSetWaitCursorHook(WfxWaitCursorHook hook)

@@ -10,6 +10,7 @@
 #include <functional>
 
 class CDialog;
+class CPropertySheet;
 
 // Answers every message box (CWnd::MessageBox, AfxMessageBox and errors
 // reported at a window procedure boundary) instead of showing it; returns
@@ -24,6 +25,12 @@ WFX_API int WfxShowMessageBox(HWND owner, LPCWSTR text, LPCWSTR caption, UINT ty
 using WfxModalDialogHook = std::function<void(CDialog& dialog)>;
 WFX_API void WfxSetModalDialogHook(WfxModalDialogHook hook);
 WFX_API void WfxRunModalDialogHook(CDialog& dialog);
+
+// The same for property sheets run by CPropertySheet::DoModal: called once
+// the sheet and its first page are initialised.
+using WfxModalSheetHook = std::function<void(CPropertySheet& sheet)>;
+WFX_API void WfxSetModalSheetHook(WfxModalSheetHook hook);
+WFX_API void WfxRunModalSheetHook(CPropertySheet& sheet);
 
 // Told when the wait cursor is shown (true) and taken away (false), instead
 // of changing the cursor.
