@@ -59,9 +59,13 @@ CDiagRSThread::CDiagRSThread(CDiagData* store, const std::wstring& path, std::sh
 
 CDiagRSThread::~CDiagRSThread() = default;
 
+// Under the device mutex: a reply in flight to the GUI thread stays its own.
 void CDiagRSThread::onStart()
 {
-    m_port->purgeIn();
+    {
+        CMutexGuard guard(&m_device->m_mutex);
+        m_port->purgeIn();
+    }
     m_store->clear();
 }
 

@@ -9,8 +9,7 @@ namespace {
 
 // Pieces of a longer line are read as lines of their own.
 constexpr size_t kMaxLine = 511;
-// A settings file is some 20 KB. Anything far bigger is not one, and looking
-// every key up in it would take ages.
+// A settings file is some 20 KB. Anything far bigger is not one.
 constexpr long long kMaxFileSize = 1 << 20;
 
 // A character the line cannot hold as it is becomes '?': a line end would
@@ -93,6 +92,7 @@ bool CSettingsFile::close()
     m_file = nullptr;
     m_writeFailed = false;
     m_lines.clear();
+    m_index.clear();
     return ok;
 }
 
@@ -116,23 +116,22 @@ bool CSettingsFile::loadLines()
             continue;
         bool hasValue = tab + 1 < piece.size();
         m_lines.push_back({piece.substr(0, tab), withoutLineEnd(piece.substr(tab + 1)), hasValue});
+        m_index.emplace(m_lines.back().key, m_lines.size() - 1);
     }
     return true;
 }
 
 bool CSettingsFile::readString(const std::wstring& key, std::wstring& value) const
 {
-    std::string wanted = toBytes(key);
-    for (const Line& line : m_lines) {
-        if (line.key != wanted)
-            continue;
-        // A key whose TAB ends the file has no value: it counts as missing.
-        if (!line.hasValue)
-            return false;
-        value = fromBytes(line.value);
-        return true;
-    }
-    return false;
+    auto found = m_index.find(toBytes(key));
+    if (found == m_index.end())
+        return false;
+    const Line& line = m_lines[found->second];
+    // A key whose TAB ends the file has no value: it counts as missing.
+    if (!line.hasValue)
+        return false;
+    value = fromBytes(line.value);
+    return true;
 }
 
 bool CSettingsFile::readDouble(const std::wstring& key, double& value) const

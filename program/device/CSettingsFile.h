@@ -2,11 +2,12 @@
 
 #include <cstdio>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // One open settings file: lines of key, TAB and value, one byte per character.
-// Reading looks every key up from the top of the file, so the first line with
-// a key wins.
+// Reading parses the file once into an index of its keys; the first line
+// with a key wins.
 class CSettingsFile
 {
 public:
@@ -44,5 +45,6 @@ private:
     FILE* m_file = nullptr;
     std::wstring m_path;
     bool m_writeFailed = false;
-    std::vector<Line> m_lines; // when reading, as the runtime's text mode gives them
+    std::vector<Line> m_lines;                       // when reading, as the runtime's text mode gives them
+    std::unordered_map<std::string, size_t> m_index; // key -> its first line
 };

@@ -35,16 +35,19 @@ bool writeAllFields(const std::wstring& path, CSettingsRecord& record)
     return file.close() && written;
 }
 
-bool readGroup(const std::wstring& path, CSettingsRecord& record, SettingsGroup group)
+bool readGroupFrom(const CSettingsFile& file, CSettingsRecord& record, SettingsGroup group)
 {
-    CSettingsFile file;
-    if (!file.open(path, false))
-        return false;
     for (const SettingsField& field : settingsFields(record)) {
         if (field.group == group && !readSettingsField(file, field) && !field.optional)
             return false;
     }
     return true;
+}
+
+bool readGroup(const std::wstring& path, CSettingsRecord& record, SettingsGroup group)
+{
+    CSettingsFile file;
+    return file.open(path, false) && readGroupFrom(file, record, group);
 }
 
 } // namespace
@@ -61,17 +64,16 @@ bool writeSettingsFile(const std::wstring& path, CSettingsRecord record)
     return false;
 }
 
+// The file is parsed once; every group reads from the same key index.
 bool readSettingsFile(const std::wstring& path, CSettingsRecord& record)
 {
-    {
-        CSettingsFile file;
-        if (!file.open(path, false) || !file.readString(L"m_timeStamp", record.m_timeStamp))
-            return false;
-    }
-    using Reader = bool (*)(const std::wstring&, CSettingsRecord&);
-    for (Reader reader : {readDevAndCarInfo, readBaseSettings, readAdvSettings, readMainCorr, readCorrMap,
-                          readSetupTimes, readAdvancedSetup, readSensorsSetup}) {
-        if (!reader(path, record))
+    CSettingsFile file;
+    if (!file.open(path, false) || !file.readString(L"m_timeStamp", record.m_timeStamp))
+        return false;
+    for (SettingsGroup group : {SettingsGroup::DevAndCarInfo, SettingsGroup::Base, SettingsGroup::Adv,
+                                SettingsGroup::MainCorr, SettingsGroup::CorrMap, SettingsGroup::SetupTimes,
+                                SettingsGroup::AdvancedSetup, SettingsGroup::SensorsSetup}) {
+        if (!readGroupFrom(file, record, group))
             return false;
     }
     return true;

@@ -326,9 +326,9 @@ TEST(UserFolders, UnderTheDocumentsFolder)
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(settings.c_str()));
 }
 
-TEST(ThreadManager, EndsTheRunWithExitCodeZero)
+TEST(ThreadManager, EndsTheRunWithTheProgramsExitCode)
 {
     kwtest::ChildProcess probe;
     ASSERT_TRUE(probe.start(L"thread_manager_probe.exe", L""));
-    EXPECT_EQ(0, probe.wait(20000));
+    EXPECT_EQ(7, probe.wait(20000));
 }
