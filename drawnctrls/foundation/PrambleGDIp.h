@@ -1,6 +1,8 @@
 #pragma once
 
 // Everything of the drawn-control library in one include.
+#include "CGDIpCaptionBar.h"
+#include "CGDIpDarkBlueVisualManager.h"
 #include "CGDIpGaugeDisplay.h"
 #include "CGDIpGradientButton.h"
 #include "CGDIpGradientComboBox.h"
@@ -16,7 +18,12 @@
 #include "CGDIpSliderControl.h"
 #include "CGDIpStatic.h"
 #include "CGDIpTransparentCompCtrl.h"
+#include "CGDIpVisualManager.h"
 #include "CImageButton.h"
+#include "CMSMCaptionBar.h"
+#include "CMSMCaptionBarButton.h"
+#include "CMSMMenuBar.h"
+#include "CMSMVisualManager.h"
 #include "CImageCheckBox.h"
 #include "CPramble2012uApp.h"
 #include "CProgress.h"
