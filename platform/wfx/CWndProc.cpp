@@ -230,7 +230,11 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
     if (control && control->OnChildNotify(WM_NOTIFY, hdr->idFrom, lParam, pResult))
         return TRUE;
     WfxNotifyInfo notify{hdr, pResult};
-    return OnCmdMsg(UINT(hdr->idFrom), CN_NOTIFY, &notify, nullptr);
+    // A child is known by its control id: some controls carry data of their
+    // own in idFrom (the drawn list sends the clicked row there).
+    const UINT id = hdr->hwndFrom && ::IsChild(m_hWnd, hdr->hwndFrom) ? UINT(::GetDlgCtrlID(hdr->hwndFrom))
+                                                                      : UINT(hdr->idFrom);
+    return OnCmdMsg(id, CN_NOTIFY, &notify, nullptr);
 }
 
 BOOL CWnd::PreTranslateMessage(MSG*)

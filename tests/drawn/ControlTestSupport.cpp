@@ -15,6 +15,16 @@ void giveBackground(ITransparentCtrl& ctrl, int width, int height, COLORREF colo
     ctrl.takeBackground(bitmap);
 }
 
+std::unique_ptr<CExtImage> solidImage(const kwtest::TempDir& dir, int width, int height, std::uint32_t argb,
+                                      const wchar_t* file)
+{
+    const std::wstring path = dir.file(file);
+    auto image = std::make_unique<CExtImage>();
+    if (!writeSolidTiff(path, width, height, argb) || !image->Load(path.c_str()))
+        ADD_FAILURE() << "test image not made";
+    return image;
+}
+
 void drawItemInto(CButton& button, Canvas& canvas, UINT state)
 {
     DRAWITEMSTRUCT dis{};

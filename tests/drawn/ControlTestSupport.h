@@ -5,6 +5,8 @@
 
 #include "DrawnTestSupport.h"
 
+#include <TempDir.h>
+
 #include <memory>
 
 namespace drawntest {
@@ -18,6 +20,10 @@ void drawItemInto(CButton& button, Canvas& canvas, UINT state);
 // The control's own drawing (no background) on a canvas of w x h.
 std::unique_ptr<Canvas> drawnOnCanvas(IGDIpGradientCtrl& ctrl, int width, int height,
                                       COLORREF fill = RGB(128, 128, 128));
+
+// A loaded w x h image of one ARGB colour, written to `file` in dir.
+std::unique_ptr<CExtImage> solidImage(const kwtest::TempDir& dir, int width, int height, std::uint32_t argb,
+                                      const wchar_t* file = L"solid.tif");
 
 // Both canvases hold the same picture.
 bool sameImage(const Canvas& a, const Canvas& b);

@@ -22,16 +22,6 @@ struct ButtonOnHost
     CGDIpGradientButton button;
 };
 
-// A loaded w x h image of one opaque colour.
-std::unique_ptr<CExtImage> solidImage(const kwtest::TempDir& dir, int w, int h, std::uint32_t argb)
-{
-    const std::wstring path = dir.file(L"solid.tif");
-    auto image = std::make_unique<CExtImage>();
-    if (!writeSolidTiff(path, w, h, argb) || !image->Load(path.c_str()))
-        ADD_FAILURE() << "test image not made";
-    return image;
-}
-
 // The skin folder's sub-folder of these tests, removed again at the end.
 struct SkinFolder
 {

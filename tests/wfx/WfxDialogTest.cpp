@@ -83,6 +83,7 @@ public:
     CSelfishEdit m_edit;
     int m_parentChanges = 0;
     int m_parentClicks = 0;
+    int m_plainClicks = 0;
     int m_parentColours = 0;
     CBrush m_parentBrush{RGB(9, 9, 9)};
 
@@ -114,6 +115,7 @@ protected:
     }
     afx_msg void OnEditChange() { ++m_parentChanges; }
     afx_msg void OnEditClick(NMHDR*, LRESULT*) { ++m_parentClicks; }
+    afx_msg void OnPlainClick(NMHDR*, LRESULT*) { ++m_plainClicks; }
     afx_msg HBRUSH OnCtlColor(CDC*, CWnd*, UINT)
     {
         ++m_parentColours;
@@ -126,6 +128,7 @@ BEGIN_MESSAGE_MAP(CTestDialog, CDialog)
 ON_WM_CREATE()
 ON_EN_CHANGE(IDC_EDIT, &CTestDialog::OnEditChange)
 ON_NOTIFY(NM_CLICK, IDC_EDIT, &CTestDialog::OnEditClick)
+ON_NOTIFY(NM_CLICK, IDC_PLAIN_STATIC, &CTestDialog::OnPlainClick)
 ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
@@ -241,6 +244,23 @@ TEST_F(WfxModeless, ReflectedNotificationsReachTheControlFirst)
     EXPECT_EQ(LRESULT(HBRUSH(dialog.m_parentBrush)), parent);
     EXPECT_EQ(1, dialog.m_parentColours);
     ReleaseDC(edit, dc);
+}
+
+TEST_F(WfxModeless, NotificationsOfAChildAreRoutedByItsControlId)
+{
+    // The child carries its own data in idFrom (a drawn list sends a row).
+    HWND plain = dialog.GetDlgItem(IDC_PLAIN_STATIC)->m_hWnd;
+    NMHDR fromChild{plain, UINT_PTR(0x7FFF1234), UINT(NM_CLICK)};
+    dialog.SendMessage(WM_NOTIFY, IDC_PLAIN_STATIC, LPARAM(&fromChild));
+    EXPECT_EQ(1, dialog.m_plainClicks);
+    // From a window that is not a child, idFrom names the control.
+    NMHDR fromElsewhere{host.m_hWnd, IDC_PLAIN_STATIC, UINT(NM_CLICK)};
+    dialog.SendMessage(WM_NOTIFY, 0, LPARAM(&fromElsewhere));
+    EXPECT_EQ(2, dialog.m_plainClicks);
+    NMHDR stray{host.m_hWnd, 0x7FFF1234, UINT(NM_CLICK)};
+    dialog.SendMessage(WM_NOTIFY, 0, LPARAM(&stray));
+    EXPECT_EQ(2, dialog.m_plainClicks);
+    EXPECT_EQ(0, dialog.m_parentClicks);
 }
 
 TEST_F(WfxModeless, ModelessDialogCanBeCreatedAgainAfterDestroy)
