@@ -1,0 +1,3 @@
+#include "CInjConfigPoint.h"
+
+CInjConfigPoint::~CInjConfigPoint() = default;
