@@ -152,10 +152,45 @@ TEST(InjectorStateDisplay, LabelsAndTheStateImageBesideTheName)
     EXPECT_TRUE(isWhite(tile.imagePixel()));
 }
 
-TEST(InjectorStateDisplay, InvalidateBeforeTheWindowExistsDoesNothing)
+namespace {
+class CPlainBars : public CMultiBarDisplay
 {
-    CGDIpInjectorStateDisplay display;
-    display.Invalidate(0);
-    EXPECT_TRUE(display.m_imageRect.IsRectNull());
+public:
+    COLORREF barColor(int, int) override { return 0; }
+};
+} // namespace
+
+// The owners may set values before the windows are made: nothing of a null
+// window is invalidated (that would repaint the whole screen).
+TEST(DisplaysWithoutWindows, SettersKeepTheirValues)
+{
+    CGDIpInjectorStateDisplay state;
+    state.Invalidate(0);
+    EXPECT_TRUE(state.m_imageRect.IsRectNull());
     EXPECT_EQ(CGDIpInjectorStateDisplay::getPath(), CImageCheckBox::getPath());
+
+    CInjConfigMap map;
+    map.init(4);
+    BYTE groups[8] = {0x01, 0x02, 0, 0, 0, 0, 0, 0};
+    map.setInjConfigMap(groups);
+    BYTE out[8] = {};
+    map.getInjConfigMap(out);
+    EXPECT_EQ(0x02, out[1]);
+
+    CPlainBars bars;
+    bars.init(2, 0, 10);
+    bars.setPos(1, 4.5);
+    EXPECT_EQ(4.5, bars.bars()[1].m_value);
+    CInjTimesBarDisplay times;
+    times.init();
+    times.setPos(0, 1, 2);
+    times.setWorkState(0x03);
+    EXPECT_TRUE(times.m_data[1].m_working);
+
+    CGDIpListCtrl list;
+    list.insertHeaderColumn(new CGDIpListCtrlHeaderItem);
+    list.invalidate();
+    list.deleteItems();
+    CGDIpTextListCtrl texts;
+    EXPECT_FALSE(texts.scroll(CPoint(0, 0)));
 }

@@ -410,3 +410,13 @@ TEST_F(DrawnList, PaintedManyTimesItStillPaintsTheSelection)
     // The first cell heads the row: the header's look whatever the selection.
     EXPECT_FALSE(isReddish(clientPixel(list(), inRow(0).x + 40, inRow(0).y)));
 }
+
+TEST_F(DrawnList, PaintingLeavesNoClipOnTheContext)
+{
+    twoColumnsAndRows(2);
+    Canvas canvas(kListWidth, kListHeight);
+    list().v_draw(canvas.dc());
+    HRGN clip = ::CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(0, ::GetClipRgn(canvas.dc().m_hDC, clip));
+    ::DeleteObject(clip);
+}
