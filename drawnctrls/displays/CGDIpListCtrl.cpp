@@ -166,17 +166,13 @@ void CGDIpListCtrl::layoutRows(int top, int rowHeight)
 {
     const int left = m_header.empty() ? m_layoutRect.left : m_header.front()->m_left;
     const int right = m_header.empty() ? m_layoutRect.right : m_header.back()->m_right;
-    int n = 0;
-    for (CGDIpListCtrlRow* row : m_rows) {
-        if (isDisplayed(n)) {
-            top += m_rowGap;
-            row->m_font = m_font;
-            row->m_alternate = m_alternateRows && n % 2 == 1;
-            row->v_recalcData(CRect(left, top, right, top + rowHeight));
-            top += rowHeight;
-        }
-        ++n;
-    }
+    forEachDisplayedRow([&](int n, CGDIpListCtrlRow* row) {
+        top += m_rowGap;
+        row->m_font = m_font;
+        row->m_alternate = m_alternateRows && n % 2 == 1;
+        row->v_recalcData(CRect(left, top, right, top + rowHeight));
+        top += rowHeight;
+    });
 }
 
 void CGDIpListCtrl::setScrollSettings(const CRect& rc)
@@ -213,12 +209,7 @@ void CGDIpListCtrl::v_draw(CDC& dc)
     if (m_firstRow > m_rows.size())
         m_firstRow = 0;
     IListCtrlrColorPack* pack = m_firstColumnIsRowHeader ? &m_colorPack : nullptr;
-    int n = 0;
-    for (CGDIpListCtrlRow* row : m_rows) {
-        if (isDisplayed(n))
-            row->v_draw(dc, 0, m_columnCount, pack);
-        ++n;
-    }
+    forEachDisplayedRow([&](int, CGDIpListCtrlRow* row) { row->v_draw(dc, 0, m_columnCount, pack); });
     dc.RestoreDC(saved);
 }
 

@@ -5,6 +5,7 @@
 
 #include <CGDIpTransparentCompCtrl.h>
 
+#include <iterator>
 #include <list>
 #include <vector>
 
@@ -113,4 +114,14 @@ private:
     void relayout();
     int lastRow() const;
     bool isDisplayed(int n) const;
+    // Calls f(index, row) for the rows shown: from m_firstRow, a page less one.
+    template <class F> void forEachDisplayedRow(F f)
+    {
+        const int end = int(m_firstRow) + int(m_rowsPerPage) - 1;
+        if (m_firstRow >= m_rows.size())
+            return;
+        auto it = std::next(m_rows.begin(), long(m_firstRow));
+        for (int n = int(m_firstRow); n < end && it != m_rows.end(); ++n, ++it)
+            f(n, *it);
+    }
 };
