@@ -12,6 +12,8 @@ ON_WM_MOUSEMOVE()
 ON_WM_LBUTTONDBLCLK()
 ON_WM_SIZE()
 ON_WM_SETCURSOR()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 namespace {
@@ -327,5 +329,21 @@ void CCellArray::hideEditCtrl(bool save)
 BOOL CCellArray::OnSetCursor(CWnd*, UINT, UINT)
 {
     ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
+    return TRUE;
+}
+
+void CCellArray::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect client;
+    GetClientRect(&client);
+    beginTransparentPaint(&dc);
+    m_backdrop.draw(m_memDC, *this, client.Size(), m_bkBits.data());
+    v_draw(m_memDC);
+    endTransparentPaint(&dc);
+}
+
+BOOL CCellArray::OnEraseBkgnd(CDC*)
+{
     return TRUE;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BackdropCache.h"
 #include "CCell.h"
 #include "SCtrlPos.h"
 
@@ -65,6 +66,10 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
 
+    // The background from a cache, then the content; nothing to erase.
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+
     DECLARE_MESSAGE_MAP()
 
     // The selected cell: the anchor of keyboard selection in derived tables.
@@ -95,4 +100,6 @@ private:
     CCell* m_editedCell = nullptr;
     SCtrlPos m_editPos;
     UINT m_editFlags = 0;
+
+    BackdropCache m_backdrop;
 };

@@ -14,6 +14,8 @@ ON_WM_RBUTTONDOWN()
 ON_WM_RBUTTONUP()
 ON_WM_NCMOUSEMOVE()
 ON_WM_MOUSELEAVE()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 namespace {
@@ -304,4 +306,20 @@ Gdiplus::ARGB CGDIpChart3DCtrl::surfaceColor(double value) const
         Gdiplus::ARGB(std::isfinite(g) ? int(std::fmod(std::trunc(g), 256.0)) : 0) & 0xFF;
     return value >= 1 ? Gdiplus::Color::MakeARGB(255, 255, BYTE(low), BYTE(low))
                       : Gdiplus::Color::MakeARGB(255, BYTE(low), 255, BYTE(low));
+}
+
+void CGDIpChart3DCtrl::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect client;
+    GetClientRect(&client);
+    beginTransparentPaint(&dc);
+    m_backdrop.draw(m_memDC, *this, client.Size(), m_bkBits.data());
+    v_draw(m_memDC);
+    endTransparentPaint(&dc);
+}
+
+BOOL CGDIpChart3DCtrl::OnEraseBkgnd(CDC*)
+{
+    return TRUE;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BackdropCache.h"
 #include "ChartNode.h"
 
 #include <CGDIpTransparentCompCtrl.h>
@@ -77,6 +78,10 @@ protected:
     afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
     afx_msg void OnMouseLeave();
 
+    // The background from a cache, then the content; nothing to erase.
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+
     DECLARE_MESSAGE_MAP()
 
     double m_a1 = 0.0;
@@ -133,4 +138,6 @@ private:
     void repaintNow();
     // "name(", each of `leading` on a line of its own, then ", last )".
     void throwCall(const wchar_t* name, std::initializer_list<int> leading, int last, int line);
+
+    BackdropCache m_backdrop;
 };

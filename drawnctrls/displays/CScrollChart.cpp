@@ -175,79 +175,68 @@ int CScrollChart::AddData(unsigned id, double y, int redraw)
     return AddData(id, x, y, redraw);
 }
 
-unsigned long CScrollChart::SetLineColor(unsigned id, unsigned long color)
+// Sets one field of a line and gives back its previous value (a default
+// value for a missing id).
+template <class T> T CScrollChart::setLineField(unsigned id, T ChartLine::*field, T value, bool redraw)
 {
     ChartLine* line = findLine(id);
     if (!line)
-        return 0;
-    const unsigned long previous = line->color;
-    line->color = COLORREF(color);
-    repaint();
+        return T();
+    const T previous = std::exchange(line->*field, value);
+    if (redraw)
+        repaint();
     return previous;
+}
+
+template <class T> T CScrollChart::lineField(unsigned id, T ChartLine::*field) const
+{
+    const ChartLine* line = findLine(id);
+    return line ? line->*field : T();
+}
+
+unsigned long CScrollChart::SetLineColor(unsigned id, unsigned long color)
+{
+    return setLineField(id, &ChartLine::color, COLORREF(color), true);
 }
 
 unsigned long CScrollChart::GetLineColor(unsigned id) const
 {
-    const ChartLine* line = findLine(id);
-    return line ? line->color : 0;
+    return lineField(id, &ChartLine::color);
 }
 
 int CScrollChart::SetLineStyle(unsigned id, int style, int redraw)
 {
-    ChartLine* line = findLine(id);
-    if (!line)
-        return 0;
-    const int previous = std::exchange(line->penStyle, style);
-    if (redraw)
-        repaint();
-    return previous;
+    return setLineField(id, &ChartLine::penStyle, style, redraw != 0);
 }
 
 int CScrollChart::GetLineStyle(unsigned id) const
 {
-    const ChartLine* line = findLine(id);
-    return line ? line->penStyle : 0;
+    return lineField(id, &ChartLine::penStyle);
 }
 
 int CScrollChart::SetLineWidth(unsigned id, int width, int redraw)
 {
-    ChartLine* line = findLine(id);
-    if (!line)
-        return 0;
-    const int previous = std::exchange(line->width, width);
-    if (redraw)
-        repaint();
-    return previous;
+    return setLineField(id, &ChartLine::width, width, redraw != 0);
 }
 
 int CScrollChart::GetLineWidth(unsigned id) const
 {
-    const ChartLine* line = findLine(id);
-    return line ? line->width : 0;
+    return lineField(id, &ChartLine::width);
 }
 
 double CScrollChart::SetAutoinc(unsigned id, double step)
 {
-    ChartLine* line = findLine(id);
-    return line ? std::exchange(line->autoincStep, step) : 0.0;
+    return setLineField(id, &ChartLine::autoincStep, step, false);
 }
 
 void CScrollChart::ShowLine(unsigned id, int show, int redraw)
 {
-    if (ChartLine* line = findLine(id)) {
-        line->showLine = show;
-        if (redraw)
-            repaint();
-    }
+    setLineField(id, &ChartLine::showLine, show, redraw != 0);
 }
 
 void CScrollChart::ShowPoints(unsigned id, int show, int redraw)
 {
-    if (ChartLine* line = findLine(id)) {
-        line->showPoints = show;
-        if (redraw)
-            repaint();
-    }
+    setLineField(id, &ChartLine::showPoints, show, redraw != 0);
 }
 
 double CScrollChart::SetHorzRange(double range)
@@ -466,7 +455,7 @@ void CScrollChart::OnPaint()
     beginTransparentPaint(&dc);
     CDC& mem = m_memDC;
     const int saved = mem.SaveDC();
-    IGDIpGradientRectPack::v_draw(mem);
+    m_backdrop.draw(mem, *this, client, m_bkBits.data());
     v_drawGrid(mem);
     mem.SetBkMode(OPAQUE);
     drawLines(mem, client);
@@ -501,18 +490,44 @@ void CScrollChart::drawLine(CDC& dc, const CSize& client, const ChartLine& line,
         if (it->first > viewEnd)
             break;
     }
-    CPen pen(line.penStyle, line.width, line.color);
-    CBrush brush(line.color);
-    CPen* oldPen = dc.SelectObject(&pen);
-    CBrush* oldBrush = dc.SelectObject(&brush);
-    dc.Polyline(buffer.data(), int(buffer.size()));
+    strokeLine(dc, line, buffer);
     if (line.showPoints) {
+        CPen pen(line.penStyle, line.width, line.color);
+        CBrush brush(line.color);
+        CPen* oldPen = dc.SelectObject(&pen);
+        CBrush* oldBrush = dc.SelectObject(&brush);
         const int r = line.width + 2;
         for (const POINT& p : buffer)
             dc.Ellipse(p.x - r, p.y - r, p.x + r, p.y + r);
+        dc.SelectObject(oldPen);
+        dc.SelectObject(oldBrush);
     }
-    dc.SelectObject(oldPen);
-    dc.SelectObject(oldBrush);
+}
+
+// Wine draws a pen wider than one pixel through a region a segment, some
+// twenty times slower than a thin one: a line a few pixels wide is drawn as
+// thin lines side by side, the same picture. Wider pens draw solid anyway.
+void CScrollChart::strokeLine(CDC& dc, const ChartLine& line, const std::vector<POINT>& points)
+{
+    const int width = line.width;
+    if (width <= 1 || width > 4 || line.penStyle == PS_NULL) {
+        CPen pen(line.penStyle, width, line.color);
+        CPen* old = dc.SelectObject(&pen);
+        dc.Polyline(points.data(), int(points.size()));
+        dc.SelectObject(old);
+        return;
+    }
+    CPen pen(PS_SOLID, 1, line.color);
+    CPen* old = dc.SelectObject(&pen);
+    const CPoint origin = dc.GetViewportOrg();
+    const int first = -(width / 2);
+    for (int dx = first; dx < first + width; ++dx)
+        for (int dy = first; dy < first + width; ++dy) {
+            dc.SetViewportOrg(origin.x + dx, origin.y + dy);
+            dc.Polyline(points.data(), int(points.size()));
+        }
+    dc.SetViewportOrg(origin.x, origin.y);
+    dc.SelectObject(old);
 }
 
 CRect CScrollChart::placeLabel(std::vector<CRect>& placed, CRect label)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BackdropCache.h"
 #include "ChartLine.h"
 
 #include <IGDIpGradientRectPack.h>
@@ -70,6 +71,9 @@ public:
     int ErasePoints();
     void UpdateScrollInfo();
 
+    // Set by the owner, as the background pack's colours are.
+    COLORREF m_gridColor = 0;
+
 protected:
     CPoint LPtoDP(double x, double y);
     CPoint LPtoDP(const std::pair<double, double>& point) { return LPtoDP(point.first, point.second); }
@@ -110,7 +114,6 @@ protected:
     std::map<unsigned, ChartLine> m_lines;
     std::set<unsigned> m_lineIds;
     int m_grid = 1;
-    COLORREF m_gridColor = 0;
     int m_notifyParent = 0;
     unsigned m_horzDiv = 20;
     unsigned m_vertDiv = 10;
@@ -122,12 +125,17 @@ protected:
 private:
     ChartLine* findLine(unsigned id);
     const ChartLine* findLine(unsigned id) const;
+    template <class T> T setLineField(unsigned id, T ChartLine::*field, T value, bool redraw);
+    template <class T> T lineField(unsigned id, T ChartLine::*field) const;
     bool applyRangeRule(const ChartLine& line, double x);
     void repaint();
     void drawLines(CDC& dc, const CSize& client);
     void drawLine(CDC& dc, const CSize& client, const ChartLine& line, std::vector<POINT>& buffer);
+    void strokeLine(CDC& dc, const ChartLine& line, const std::vector<POINT>& points);
     void drawLabels(CDC& dc, const CSize& client);
     void drawLabel(CDC& dc, const CSize& client, const ChartLine& line,
                    const std::pair<double, double>& point, std::vector<CRect>* placed);
     void drawCursor(CDC& dc, const CSize& client);
+
+    BackdropCache m_backdrop;
 };

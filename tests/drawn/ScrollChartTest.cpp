@@ -351,4 +351,13 @@ TEST(ScrollChart, PaintsLinesOverTheBackground)
     chart.ShowLine(0, 0, 1);
     repaintNow(host);
     EXPECT_FALSE(rgbNear(0xFF0000, clientPixel(chart, 200, 100), 40));
+
+    // The background is drawn once and kept, until its look changes.
+    chart.m_gradientStart = chart.m_gradientEnd = 0xFF0000FF;
+    repaintNow(host);
+    EXPECT_TRUE(rgbNear(0x0000FF, clientPixel(chart, 200, 100), 10));
+    chart.MoveWindow(10, 10, 300, 150);
+    chart.m_gradientStart = chart.m_gradientEnd = 0xFF00FF00;
+    repaintNow(host);
+    EXPECT_TRUE(rgbNear(0x00FF00, clientPixel(chart, 200, 100), 10));
 }
