@@ -176,6 +176,9 @@ void CGDIpChart3DCtrl::OnRButtonDown(UINT, CPoint point)
     SetFocus();
     m_rightAnchor = point;
     m_rightDrag = true;
+    // A button let go outside the window ends the rotation when the mouse leaves.
+    TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_hWnd, 0};
+    ::TrackMouseEvent(&track);
 }
 
 void CGDIpChart3DCtrl::OnRButtonUp(UINT, CPoint)

