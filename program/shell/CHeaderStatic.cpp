@@ -1,0 +1,8 @@
+#include "CHeaderStatic.h"
+
+CHeaderStatic::CHeaderStatic()
+{
+    m_textColor = RGB(240, 0, 0);
+}
+
+CHeaderStatic::~CHeaderStatic() = default;

@@ -1,0 +1,10 @@
+#include "COrangeStatic.h"
+
+#include "SkinnedStyle.h"
+
+COrangeStatic::COrangeStatic()
+{
+    setOrangeStaticLook(*this);
+}
+
+COrangeStatic::~COrangeStatic() = default;

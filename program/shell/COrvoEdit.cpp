@@ -1,0 +1,10 @@
+#include "COrvoEdit.h"
+
+#include "SkinnedStyle.h"
+
+COrvoEdit::COrvoEdit()
+{
+    setSkinnedGeometry(*this);
+}
+
+COrvoEdit::~COrvoEdit() = default;
