@@ -70,6 +70,10 @@ TEST(DescribedDisplay, CreatedItLaysOutBothLabelsAtTheRatio)
     ASSERT_TRUE(display.Create(0, CRect(0, 0, 200, 40), &host, 7));
     expectDescribedLayout(display, &font);
 
+    repaintNow(host); // the value on its light tile, the tile itself dark
+    EXPECT_TRUE(isWhite(clientPixel(display, 115, 20)));
+    EXPECT_FALSE(isWhite(clientPixel(display, 5, 20)));
+
     display.m_display.SetWindowTextW(L"12.5");
     EXPECT_EQ(CString(L"12.5"), textOf(display.m_display));
     display.MoveWindow(0, 0, 400, 80); // the labels follow in proportion
