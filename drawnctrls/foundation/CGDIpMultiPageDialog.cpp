@@ -70,21 +70,32 @@ void CGDIpMultiPageDialog::v_content2AppSize()
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
     GetWindowPlacement(&placement);
+    bool moved;
     if (placement.showCmd == SW_SHOWMAXIMIZED) {
-        recreate(m_parentWnd, WS_DLGFRAME, sizableFrame);
+        moved = recreate(m_parentWnd, WS_DLGFRAME, sizableFrame);
         placement.showCmd = SW_SHOWNORMAL;
     } else {
-        m_parentWnd = GetParent();
-        recreate(nullptr, sizableFrame, WS_DLGFRAME);
+        CWnd* host = GetParent();
+        moved = recreate(nullptr, sizableFrame, WS_DLGFRAME);
+        if (moved)
+            m_parentWnd = host;
         placement.showCmd = SW_SHOWMAXIMIZED;
     }
     init();
-    SetWindowPlacement(&placement);
+    if (moved)
+        SetWindowPlacement(&placement);
 }
 
-void CGDIpMultiPageDialog::recreate(CWnd* parent, DWORD frameStyleOff, DWORD frameStyleOn)
+// A template that can't live under the new parent (a child template has
+// no window of its own) is made again where it was.
+bool CGDIpMultiPageDialog::recreate(CWnd* parent, DWORD frameStyleOff, DWORD frameStyleOn)
 {
+    CWnd* oldParent = GetParent();
     DestroyWindow();
-    Create(m_templateId, parent);
+    if (!Create(m_templateId, parent)) {
+        Create(m_templateId, oldParent);
+        return false;
+    }
     m_parentFrame->ModifyStyle(frameStyleOff, frameStyleOn);
+    return true;
 }

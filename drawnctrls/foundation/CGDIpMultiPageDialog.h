@@ -40,5 +40,5 @@ protected:
     UINT m_templateId;
 
 private:
-    void recreate(CWnd* parent, DWORD frameStyleOff, DWORD frameStyleOn);
+    bool recreate(CWnd* parent, DWORD frameStyleOff, DWORD frameStyleOn);
 };

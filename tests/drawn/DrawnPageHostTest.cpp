@@ -332,3 +332,20 @@ TEST(PageDialog, ACopiedTabKeepsItsShapeButNotItsPlace)
     EXPECT_FALSE(b.m_hidden);
     EXPECT_EQ(b.getMPC(), nullptr);
 }
+
+TEST(PageDialog, AChildPageThatCannotStandAloneStaysInItsHost)
+{
+    PageLog log;
+    CGDIpMultiPageCtrl host;
+    auto* frame = new CFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, L"Frame", WS_POPUP, CRect(0, 0, 300, 200)));
+    ASSERT_TRUE(host.Create(CRect(0, 0, 300, 200), frame, 1));
+    auto* page = new LoggedPage(log);
+    page->Create(IDD_TEST_PAGE, &host);
+    host.insertPage(L"page", new CGDIpMultiPageGradientButton, page);
+    page->v_content2AppSize();
+    EXPECT_EQ(page->m_parentFrame, frame);
+    ASSERT_TRUE(::IsWindow(page->m_hWnd));
+    EXPECT_EQ(::GetParent(page->m_hWnd), host.m_hWnd);
+    frame->DestroyWindow();
+}
