@@ -1,0 +1,10 @@
+#include "COrvoListCtrlHeaderItem.h"
+
+#include "SkinnedStyle.h"
+
+COrvoListCtrlHeaderItem::COrvoListCtrlHeaderItem()
+{
+    setSkinnedGeometry(*this);
+}
+
+COrvoListCtrlHeaderItem::~COrvoListCtrlHeaderItem() = default;
