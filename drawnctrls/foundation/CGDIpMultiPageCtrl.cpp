@@ -233,6 +233,17 @@ void CGDIpMultiPageCtrl::checkMsg(MSG* pMsg)
         activatePage(int(pMsg->wParam - VK_F1));
 }
 
+BOOL CGDIpMultiPageCtrl::PreTranslateMessage(MSG* pMsg)
+{
+    for (IMultiPageButton* button : m_buttons) {
+        if (pMsg->hwnd && pMsg->hwnd == windowOf(button)) {
+            checkMsg(pMsg);
+            break;
+        }
+    }
+    return CCompCtrl::PreTranslateMessage(pMsg);
+}
+
 int CGDIpMultiPageCtrl::setNextPrevCenterTopActivePageIdx(bool forward)
 {
     const int count = int(m_buttons.size());

@@ -38,6 +38,9 @@ public:
     // An index outside the buttons is ignored.
     void activatePage(int index);
     void checkMsg(MSG* pMsg) override;
+    // The keys reach the host also while a tab button has the focus (the
+    // pages pass theirs on themselves).
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     void nextPage(bool forward);
     // The next (or previous) centre-top index from the active one, wrapping
     // round; the active index when there is no other.

@@ -144,6 +144,15 @@ TEST(PageHost, FunctionKeysInsideAPageReachTheFirstEightPages)
     pumpPending();
     EXPECT_EQ(bed.host->getActivePage(), bed.pages[7]);
 
+    // The switch leaves the focus on the tab button; the keys still work there.
+    HWND tab = dynamic_cast<CWnd*>((*bed.host->getButtons())[7])->m_hWnd;
+    ::PostMessageW(tab, WM_KEYDOWN, VK_F2, 0);
+    pumpPending();
+    EXPECT_EQ(bed.host->getActivePage(), bed.pages[1]);
+    ::PostMessageW(tab, WM_KEYDOWN, VK_F8, 0);
+    pumpPending();
+    EXPECT_EQ(bed.host->getActivePage(), bed.pages[7]);
+
     // Enter and Esc inside a page leave it open.
     HWND edit = bed.pages[7]->GetDlgItem(IDC_PAGE_EDIT)->m_hWnd;
     ::PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
