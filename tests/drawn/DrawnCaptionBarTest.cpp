@@ -20,6 +20,7 @@ public:
     std::vector<Press> presses;
     std::vector<UINT> sysCommands;
     std::vector<std::vector<std::wstring>> popupTexts; // per popup shown: its entries, separators empty
+    std::vector<UINT> grayedSysCommands;               // of the last system menu shown
 
 protected:
     afx_msg void OnNcLButtonDown(UINT hit, CPoint p) { presses.push_back({WM_NCLBUTTONDOWN, hit, p}); }
@@ -34,6 +35,13 @@ protected:
             texts.emplace_back(text.GetString());
         }
         popupTexts.push_back(texts);
+        if (menu->GetMenuState(SC_CLOSE, MF_BYCOMMAND) == UINT(-1))
+            return;
+        grayedSysCommands.clear();
+        for (UINT command : {SC_SIZE, SC_MOVE, SC_MAXIMIZE, SC_RESTORE}) {
+            if (menu->GetMenuState(command, MF_BYCOMMAND) & MF_GRAYED)
+                grayedSysCommands.push_back(command);
+        }
     }
     DECLARE_MESSAGE_MAP()
 };
@@ -58,7 +66,7 @@ struct CaptionBed
     {
         CMFCVisualManager::SetDefaultManager(manager);
         frame = new RecordingFrame;
-        frame->Create(nullptr, L"Frame", WS_POPUP, CRect(20, 20, 620, 420));
+        frame->Create(nullptr, L"Frame", WS_POPUP | WS_SYSMENU, CRect(20, 20, 620, 420));
         frame->ShowWindow(SW_SHOWNA);
         created = bar.Create(frame, IDB_CAPTION_BUTTONS, 0, 128);
     }
@@ -172,12 +180,47 @@ TEST(CaptionBar, CaptionMenuShowsItsTextsPerPosition)
     const std::vector<std::wstring> expected = {L"Połącz", L"", L"Wczytaj", L"E&xit"};
     EXPECT_EQ(bed.frame->popupTexts[0], expected);
 
+    // Hovering an item frames it; leaving the bar takes the frame away.
+    Canvas shot(bed.client().Width(), bed.client().Height());
+    auto framePixels = [&] {
+        repaintNow(bed.bar);
+        CClientDC dc(&bed.bar);
+        shot.dc().BitBlt(0, 0, shot.width(), shot.height(), &dc, 0, 0, SRCCOPY);
+        return countPixels(shot, CRect(0, 0, shot.width(), shot.height()), 0x808080);
+    };
+    bed.bar.SendMessage(WM_MOUSELEAVE); // the press above left item 0 hovered
+    EXPECT_EQ(framePixels(), 0);
+    const CPoint onItem = bed.bar.m_menuRects[1].CenterPoint();
+    bed.bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(onItem.x, onItem.y));
+    EXPECT_GT(framePixels(), 10);
+    bed.bar.SendMessage(WM_MOUSELEAVE);
+    EXPECT_EQ(framePixels(), 0);
+
     // A press on the icon shows the system menu, which goes no further.
     bed.bar.SetIcon(copyOfAppIcon());
     const UINT_PTR again = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); });
     bed.press(WM_LBUTTONDOWN, CPoint(2, bed.client().Height() / 2));
-    ::KillTimer(nullptr, again);
     EXPECT_TRUE(bed.frame->presses.empty());
+    EXPECT_EQ(bed.frame->grayedSysCommands, std::vector<UINT>{SC_RESTORE});
+    bed.bar.SetParentMaximize(TRUE);
+    bed.press(WM_LBUTTONDOWN, CPoint(2, bed.client().Height() / 2));
+    ::KillTimer(nullptr, again);
+    const std::vector<UINT> whileMaximized = {SC_SIZE, SC_MOVE, SC_MAXIMIZE};
+    EXPECT_EQ(bed.frame->grayedSysCommands, whileMaximized);
+}
+
+TEST(CaptionBar, MenuBarPaneItemsAreFixed)
+{
+    CaptionBed bed;
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_CAPTION_MENU));
+    CMSMMenuBar bar;
+    ASSERT_TRUE(bar.Create(bed.frame));
+    bar.CreateFromMenu(menu.m_hMenu);
+    EXPECT_TRUE(bar.GetPaneStyle() & CBRS_SIZE_DYNAMIC);
+    EXPECT_EQ(bar.GetBorders(), CRect(0, 0, 0, 0));
+    EXPECT_EQ(bar.GetItemRect(1).Size(), CSize(40, 16));
+    bar.DestroyWindow();
 }
 
 TEST(CaptionBar, IconsAndBitmapsOwnedAndChecked)
