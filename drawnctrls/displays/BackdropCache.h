@@ -1,7 +1,9 @@
 #pragma once
 
 #include <IGDIpGradientRectPack.h>
+#include <ITransparentCtrl.h>
 
+#include <functional>
 #include <vector>
 
 // A colour pack's picture over a control's captured background, drawn once
@@ -14,6 +16,19 @@ public:
     // Draws the pack into dc, which holds the background `background`
     // (identified by its pixel buffer), or copies the picture of last time.
     void draw(CDC& dc, IGDIpGradientRectPack& pack, CSize size, const void* background);
+    // A whole paint of a control that is its own pack: the background it
+    // captured, the pack, then `content`, through its memory context.
+    template <class Control>
+    void paint(Control& control, CDC& paintDC, CDC& memDC, const void* background,
+               const std::function<void(CDC&)>& content)
+    {
+        CRect client;
+        control.GetClientRect(&client);
+        control.beginTransparentPaint(&paintDC);
+        draw(memDC, control, client.Size(), background);
+        content(memDC);
+        control.endTransparentPaint(&paintDC);
+    }
 
 private:
     static std::vector<double> lookOf(const IGDIpGradientRectPack& pack);

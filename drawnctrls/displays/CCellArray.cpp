@@ -335,12 +335,7 @@ BOOL CCellArray::OnSetCursor(CWnd*, UINT, UINT)
 void CCellArray::OnPaint()
 {
     CPaintDC dc(this);
-    CRect client;
-    GetClientRect(&client);
-    beginTransparentPaint(&dc);
-    m_backdrop.draw(m_memDC, *this, client.Size(), m_bkBits.data());
-    v_draw(m_memDC);
-    endTransparentPaint(&dc);
+    m_backdrop.paint(*this, dc, m_memDC, m_bkBits.data(), [this](CDC& mem) { v_draw(mem); });
 }
 
 BOOL CCellArray::OnEraseBkgnd(CDC*)

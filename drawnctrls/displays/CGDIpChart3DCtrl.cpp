@@ -314,12 +314,7 @@ Gdiplus::ARGB CGDIpChart3DCtrl::surfaceColor(double value) const
 void CGDIpChart3DCtrl::OnPaint()
 {
     CPaintDC dc(this);
-    CRect client;
-    GetClientRect(&client);
-    beginTransparentPaint(&dc);
-    m_backdrop.draw(m_memDC, *this, client.Size(), m_bkBits.data());
-    v_draw(m_memDC);
-    endTransparentPaint(&dc);
+    m_backdrop.paint(*this, dc, m_memDC, m_bkBits.data(), [this](CDC& mem) { v_draw(mem); });
 }
 
 BOOL CGDIpChart3DCtrl::OnEraseBkgnd(CDC*)

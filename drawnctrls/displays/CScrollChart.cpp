@@ -451,11 +451,13 @@ BOOL CScrollChart::OnEraseBkgnd(CDC*)
 void CScrollChart::OnPaint()
 {
     CPaintDC dc(this);
+    m_backdrop.paint(*this, dc, m_memDC, m_bkBits.data(), [this](CDC& mem) { drawContent(mem); });
+}
+
+void CScrollChart::drawContent(CDC& mem)
+{
     const CSize client = clientSize();
-    beginTransparentPaint(&dc);
-    CDC& mem = m_memDC;
     const int saved = mem.SaveDC();
-    m_backdrop.draw(mem, *this, client, m_bkBits.data());
     v_drawGrid(mem);
     mem.SetBkMode(OPAQUE);
     drawLines(mem, client);
@@ -464,7 +466,6 @@ void CScrollChart::OnPaint()
     else
         drawCursor(mem, client);
     mem.RestoreDC(saved);
-    endTransparentPaint(&dc);
 }
 
 void CScrollChart::drawLines(CDC& dc, const CSize& client)

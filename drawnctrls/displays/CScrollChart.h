@@ -129,6 +129,7 @@ private:
     template <class T> T lineField(unsigned id, T ChartLine::*field) const;
     bool applyRangeRule(const ChartLine& line, double x);
     void repaint();
+    void drawContent(CDC& mem);
     void drawLines(CDC& dc, const CSize& client);
     void drawLine(CDC& dc, const CSize& client, const ChartLine& line, std::vector<POINT>& buffer);
     void strokeLine(CDC& dc, const ChartLine& line, const std::vector<POINT>& points);
