@@ -7,6 +7,7 @@ IMPLEMENT_DYNAMIC(CCellArrayEdit, CIntEdit)
 BEGIN_MESSAGE_MAP(CCellArrayEdit, CIntEdit)
 ON_WM_KEYUP()
 ON_WM_KILLFOCUS()
+ON_WM_GETDLGCODE()
 END_MESSAGE_MAP()
 
 CCellArrayEdit::CCellArrayEdit() = default;
@@ -32,4 +33,9 @@ void CCellArrayEdit::OnKillFocus(CWnd*)
 {
     Default();
     endEdit(true);
+}
+
+UINT CCellArrayEdit::OnGetDlgCode()
+{
+    return UINT(Default()) | DLGC_WANTALLKEYS;
 }

@@ -17,6 +17,8 @@ public:
 protected:
     afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
+    // Enter and Esc are the editor's own, also on a dialog.
+    afx_msg UINT OnGetDlgCode();
 
     DECLARE_MESSAGE_MAP()
 

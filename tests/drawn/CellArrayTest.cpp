@@ -1,3 +1,4 @@
+#include "DrawnTestIds.h"
 #include "DrawnTestSupport.h"
 
 #include <CCellArray.h>
@@ -247,4 +248,41 @@ TEST(CellArray, RepaintsDrawColoursSelectionMarkAndFrames)
     EXPECT_TRUE(rgbNear(0xA0FFA0, clientPixel(t.table, 380, 290), 10));                 // selected
     EXPECT_TRUE(rgbNear(0x0000FF, clientPixel(t.table, 243 + 5 + 7, 150 + 5 + 7), 30)); // the mark
     EXPECT_TRUE(rgbNear(0xD2D2D2, clientPixel(t.table, 163, 100), 10));                 // a frame
+}
+
+TEST(CellArray, EnterAndEscReachTheEditorOnADialog)
+{
+    CDialog dlg(IDD_PLACEHOLDERS);
+    ASSERT_TRUE(dlg.Create(IDD_PLACEHOLDERS));
+    dlg.ShowWindow(SW_SHOWNA);
+    CCellArray table; // as the map page makes it
+    ASSERT_TRUE(table.CreateFromStatic(0x10010001, &dlg, IDC_PLACEHOLDER));
+    auto* edit = new CCellArrayEdit;
+    edit->Create(WS_CHILD | ES_CENTER, CRect(0, 0, 0, 0), &table, 138);
+    std::vector<CString> columns{L"500", L"1000"}, rows{L"2.0"};
+    table.init(new CItemEdit(edit), L"ms", 25, 43, columns, 25, 43, rows, 0, RGB(245, 247, 255), 0,
+               RGB(255, 255, 255), RGB(160, 255, 160), RGB(210, 210, 210), nullptr,
+               CCellArray::EditColumnHeaders | CCellArray::EditRowHeaders);
+    CRect client;
+    table.GetClientRect(&client);
+    table.SendMessage(WM_SIZE, 0, MAKELPARAM(client.Width(), client.Height()));
+    auto typeAndPress = [&](const CCell& cell, LPCWSTR text, UINT vk) {
+        const CPoint p = cell.getRect().CenterPoint();
+        table.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+        ASSERT_TRUE(table.isEditing());
+        edit->SetWindowText(text);
+        // Through the dialog's own message handling, as keys arrive.
+        edit->PostMessage(WM_KEYDOWN, vk);
+        edit->PostMessage(WM_KEYUP, vk);
+        pumpPending();
+    };
+    typeAndPress(*(*table.getColHdrs())[1], L"1250", VK_RETURN);
+    EXPECT_FALSE(table.isEditing());
+    EXPECT_EQ(CString(L"1250"), (*table.getColHdrs())[1]->getTxt());
+    typeAndPress(*(*table.getRowHdrs())[0], L"9", VK_ESCAPE);
+    EXPECT_FALSE(table.isEditing());
+    EXPECT_EQ(CString(L"2.0"), (*table.getRowHdrs())[0]->getTxt());
+    EXPECT_TRUE(::IsWindow(dlg.m_hWnd) && dlg.IsWindowVisible()); // neither key closed the dialog
+    table.DestroyWindow();
+    dlg.DestroyWindow();
 }
