@@ -81,8 +81,11 @@ bool CTinyWnd::dispatch()
     }
 }
 
+// One window per object: a second would leave the first unreachable.
 bool CTinyWnd::makeWindow(LPCWSTR className, LPCWSTR windowName, DWORD style, HWND parent, DWORD exStyle)
 {
+    if (m_hWnd)
+        return false;
     m_parent = parent;
     g_tinyWindows.push_back(this);
     m_hWnd = CreateWindowExW(exStyle, className, windowName, style, CW_USEDEFAULT, CW_USEDEFAULT,

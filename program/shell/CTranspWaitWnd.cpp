@@ -64,6 +64,8 @@ RECT CTranspWaitWnd::placement(const RECT& parent) const
 
 bool CTranspWaitWnd::show(HWND parent)
 {
+    if (m_hWnd)
+        return true; // shown already
     if (!m_hInstance)
         m_hInstance = GetModuleHandleW(nullptr);
     registerClass(m_hInstance, kClassName, nullptr, nullptr, LoadCursorW(nullptr, IDC_ARROW), nullptr,

@@ -68,6 +68,11 @@ TEST(WaitWindow, UpdateSettingsGiveAStillCentredRectangle)
     EXPECT_EQ(SIMPLEREGION, regionKind(wait.m_hWnd));
     EXPECT_TRUE(GetWindowLongW(wait.m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(wait.m_hWnd, GetCapture());
+    const HWND first = wait.m_hWnd;
+    EXPECT_TRUE(wait.show(parent.hwnd)); // shown already: no second window
+    EXPECT_EQ(first, wait.m_hWnd);
+    EXPECT_FALSE(wait.create(L"TransparentWaitClass", L"again", WS_POPUP, nullptr, 0));
+    EXPECT_EQ(static_cast<CTinyWnd*>(&wait), CTinyWnd::fromHandle(first));
     // No animation: no timers to kill, and the text stays.
     EXPECT_FALSE(KillTimer(wait.m_hWnd, CTranspWaitWnd::kSecondsTimer));
     EXPECT_FALSE(KillTimer(wait.m_hWnd, CTranspWaitWnd::kDotsTimer));
