@@ -11,6 +11,9 @@ bool KwSimProcess::start(const std::wstring& options)
     if (!m_pair.ok())
         return false;
     const std::wstring ready = m_dir.file(L"ready");
+    // A restart on the same line waits for the new simulator.
+    m_child.kill();
+    DeleteFileW(ready.c_str());
     const std::wstring args = L"--port " + std::to_wstring(m_pair.peerPort()) + L" --log \"" + logPath() +
                               L"\" --ready \"" + ready + L"\" " + options;
     if (!m_child.start(L"kwsim.exe", args))

@@ -15,7 +15,7 @@ class KwSimProcess
 {
 public:
     // Starts kwsim with `options` besides its port and files, and waits
-    // until it serves.
+    // until it serves; a simulator already running is ended first.
     bool start(const std::wstring& options);
 
     int programPort() const { return m_pair.programPort(); }

@@ -2,7 +2,10 @@
 
 namespace kwtest {
 
-ChildProcess::~ChildProcess() { kill(); }
+ChildProcess::~ChildProcess()
+{
+    kill();
+}
 
 std::wstring ChildProcess::programFolder()
 {
@@ -20,10 +23,12 @@ bool ChildProcess::start(const std::wstring& program, const std::wstring& argume
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(path.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+    if (!CreateProcessW(path.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info))
         return false;
     CloseHandle(info.hThread);
     m_process = info.hProcess;
+    m_id = info.dwProcessId;
     return true;
 }
 
@@ -36,7 +41,10 @@ int ChildProcess::wait(unsigned timeoutMs)
     return static_cast<int>(code);
 }
 
-bool ChildProcess::running() const { return m_process && WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT; }
+bool ChildProcess::running() const
+{
+    return m_process && WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT;
+}
 
 void ChildProcess::kill()
 {

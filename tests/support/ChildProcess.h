@@ -21,12 +21,15 @@ public:
     int wait(unsigned timeoutMs);
     void kill();
     bool running() const;
+    // The process id while it runs (0 before the start).
+    DWORD id() const { return m_id; }
 
     // The folder of the running test program, with a trailing backslash.
     static std::wstring programFolder();
 
 private:
     HANDLE m_process = nullptr;
+    DWORD m_id = 0;
 };
 
 } // namespace kwtest

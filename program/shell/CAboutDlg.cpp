@@ -1,0 +1,5 @@
+#include "CAboutDlg.h"
+
+#include "ShellIds.h"
+
+CAboutDlg::CAboutDlg() : CDialogEx(IDD_ABOUTBOX) {}

@@ -1,0 +1,94 @@
+#include "COrvoApp.h"
+
+#include "CAboutDlg.h"
+#include "CMainFrame.h"
+#include "COrvoDoc.h"
+#include "COrvoView.h"
+#include "CSplashDlg.h"
+#include "ExeFolder.h"
+#include "ShellIds.h"
+#include "translate.h"
+
+#include <CLPGThreadManager.h>
+#include <IGDIpHelper.h>
+#include <UserInterface.h>
+
+#include <commctrl.h>
+
+namespace {
+
+const int kSplashRounds = 200;
+const DWORD kSplashRoundMs = 10;
+
+// One message-box hook for the whole program: the controller's boxes go
+// through the framework's, which tests answer.
+void joinMessageBoxHooks()
+{
+    setMessageBoxHook([](const MessageBoxRequest& box) {
+        return WfxShowMessageBox(box.owner, box.text.c_str(), box.caption.c_str(), box.flags);
+    });
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(COrvoApp, CWinAppEx)
+ON_COMMAND(ID_APP_ABOUT, &COrvoApp::OnAppAbout)
+ON_COMMAND(ID_FILE_NEW, &CWinApp::OnFileNew)
+END_MESSAGE_MAP()
+
+COrvoApp::COrvoApp() : CWinAppEx(TRUE)
+{
+    SetAppID(L"Quillbase.Kestrelwave.001");
+}
+
+BOOL COrvoApp::InitInstance()
+{
+    wchar_t path[259] = {};
+    GetModuleFileNameW(nullptr, path, 259);
+    g_exeFolder = exeFolderOf(path);
+    openLanguageFiles();
+    joinMessageBoxHooks();
+    IGDIpHelper::startupGDIp();
+    INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
+    InitCommonControlsEx(&controls);
+    CWinAppEx::InitInstance();
+    EnableTaskbarInteraction(FALSE);
+    showSplash();
+    AfxInitRichEdit2();
+    SetRegistryKey(L"Quillbase");
+    LoadStdProfileSettings(4);
+    CleanState();
+    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(COrvoDoc), RUNTIME_CLASS(CMainFrame),
+                                          RUNTIME_CLASS(COrvoView)));
+    CCommandLineInfo commandLine;
+    ParseCommandLine(commandLine);
+    if (!ProcessShellCommand(commandLine))
+        return FALSE;
+    m_pMainWnd->ShowWindow(SW_SHOW);
+    m_pMainWnd->UpdateWindow();
+    return TRUE;
+}
+
+// The splash fades in while the start-up pumps messages for about 2 s.
+void COrvoApp::showSplash()
+{
+    if (g_pSplash && g_pSplash->Create(IDD_SPLASH, nullptr))
+        g_pSplash->ShowWindow(SW_SHOW);
+    for (int round = 0; round < kSplashRounds; ++round) {
+        Sleep(kSplashRoundMs);
+        pumpMessages();
+    }
+}
+
+int COrvoApp::Run()
+{
+    const int code = CWinAppEx::Run();
+    CLPGThreadManager::setExitCode(code);
+    return code;
+}
+
+void COrvoApp::OnAppAbout()
+{
+    CAboutDlg about;
+    about.DoModal();
+}

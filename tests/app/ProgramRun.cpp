@@ -1,0 +1,129 @@
+#include "ProgramRun.h"
+
+#include "WindowShot.h"
+
+#include <commctrl.h>
+#include <serialport.h>
+
+namespace kwtest {
+
+namespace {
+
+const int kConnectionCaption = 1069;
+const int kPageTree = 1001;
+const int kLeftPage = 311;
+
+// Items in the order the tree shows them: an item, then its children.
+// Only handles cross the process boundary, never a pointer.
+HTREEITEM itemAt(HWND tree, HTREEITEM item, int& position)
+{
+    for (; item; item = TreeView_GetNextSibling(tree, item)) {
+        if (position-- == 0)
+            return item;
+        if (HTREEITEM child = itemAt(tree, TreeView_GetChild(tree, item), position))
+            return child;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool waitUntil(const std::function<bool()>& condition, unsigned timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+ProgramRun::~ProgramRun() = default;
+
+bool ProgramRun::start(int port)
+{
+    writeLastPortNr(static_cast<unsigned>(port));
+    return m_child.start(L"Kestrelwave.exe", L"");
+}
+
+HWND ProgramRun::mainWindow() const
+{
+    return windowshot::findMainWindow(m_child.id());
+}
+
+HWND ProgramRun::waitMainWindow(unsigned timeoutMs)
+{
+    HWND found = nullptr;
+    waitUntil([&] { return (found = mainWindow()) != nullptr || !m_child.running(); }, timeoutMs);
+    return found;
+}
+
+std::wstring ProgramRun::controlText(int id) const
+{
+    HWND main = mainWindow();
+    HWND control = main ? windowshot::findDescendant(main, id) : nullptr;
+    return control ? windowshot::windowText(control) : std::wstring();
+}
+
+std::wstring ProgramRun::connectionCaption() const
+{
+    return controlText(kConnectionCaption);
+}
+
+bool ProgramRun::waitConnectionCaption(const std::wstring& text, unsigned timeoutMs) const
+{
+    return waitUntil([&] { return connectionCaption() == text; }, timeoutMs);
+}
+
+std::wstring ProgramRun::answerMessageBox(int button, unsigned timeoutMs)
+{
+    HWND box = nullptr;
+    if (!waitUntil([&] { return (box = windowshot::findDialogBox(L"Kestrelwave", m_child.id())) != nullptr; },
+                   timeoutMs))
+        return std::wstring();
+    const std::wstring text = windowshot::dialogText(box);
+    PostMessageW(box, WM_COMMAND, button, 0);
+    waitUntil([&] { return !IsWindow(box); }, 5000);
+    return text;
+}
+
+HWND ProgramRun::page(int templateId) const
+{
+    HWND main = mainWindow();
+    return main ? windowshot::findDescendant(main, templateId) : nullptr;
+}
+
+bool ProgramRun::selectTreeItem(int position)
+{
+    HWND left = page(kLeftPage);
+    HWND tree = left ? windowshot::findDescendant(left, kPageTree) : nullptr;
+    HTREEITEM item = tree ? itemAt(tree, TreeView_GetRoot(tree), position) : nullptr;
+    return item && SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+}
+
+void ProgramRun::command(int id) const
+{
+    PostMessageW(mainWindow(), WM_COMMAND, id, 0);
+}
+
+bool ProgramRun::screenshot(const std::wstring& name) const
+{
+    const std::wstring folder = ChildProcess::programFolder() + L"..\\screenshots\\";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    HWND main = mainWindow();
+    if (!main)
+        return false;
+    SetForegroundWindow(main);
+    Sleep(500);
+    return windowshot::savePng(main, folder + name + L".png");
+}
+
+int ProgramRun::close(unsigned timeoutMs)
+{
+    if (HWND main = mainWindow())
+        PostMessageW(main, WM_CLOSE, 0, 0);
+    return m_child.wait(timeoutMs);
+}
+
+} // namespace kwtest

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ChildProcess.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace kwtest {
+
+// Kestrelwave.exe started by a test and watched from outside: its windows,
+// its message boxes, the pages of its main window.
+class ProgramRun
+{
+public:
+    ProgramRun() = default;
+    ~ProgramRun();
+    ProgramRun(const ProgramRun&) = delete;
+    ProgramRun& operator=(const ProgramRun&) = delete;
+
+    // Starts the program looking for its controller on `port` first.
+    bool start(int port);
+    ChildProcess& child() { return m_child; }
+
+    // The main window once it is shown (null after `timeoutMs`).
+    HWND waitMainWindow(unsigned timeoutMs);
+    HWND mainWindow() const;
+    // The text of a window below the main window by control id.
+    std::wstring controlText(int id) const;
+    std::wstring connectionCaption() const;
+    bool waitConnectionCaption(const std::wstring& text, unsigned timeoutMs) const;
+    // A message box of the program captioned "Kestrelwave": its text, and
+    // closed with `button`. Empty when none came within `timeoutMs`.
+    std::wstring answerMessageBox(int button, unsigned timeoutMs);
+    // A page window by its template id.
+    HWND page(int templateId) const;
+    // Selects the navigation tree's item at this place of the tree's order
+    // (an item, then its children).
+    bool selectTreeItem(int position);
+    // A menu command, as the caption menu sends it.
+    void command(int id) const;
+    // Saves the main window under <build>/screenshots/<name>.png.
+    bool screenshot(const std::wstring& name) const;
+    // Asks the main window to close and waits for the exit code (-1: none).
+    int close(unsigned timeoutMs);
+
+private:
+    ChildProcess m_child;
+};
+
+// Polls `condition` every 50 ms until it holds or `timeoutMs` passed.
+bool waitUntil(const std::function<bool()>& condition, unsigned timeoutMs);
+
+} // namespace kwtest

@@ -1,0 +1,147 @@
+// Kestrelwave.exe under Wine against kwsim.exe on a COM port: the request
+// log of the simulator is the oracle, the windows are read from outside.
+
+#include "KwSimProcess.h"
+#include "ProgramRun.h"
+#include "RawPort.h"
+#include "SimController.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using kwtest::ProgramRun;
+using kwtest::waitUntil;
+
+const unsigned kStartMs = 90000;
+const int kLiveSample = 36;
+
+std::vector<kwsim::SimRequest> requestsOf(const kwtest::KwSimProcess& sim)
+{
+    std::vector<kwsim::SimRequest> requests;
+    std::istringstream lines(sim.log());
+    for (std::string line; std::getline(lines, line);) {
+        kwsim::SimRequest request;
+        if (kwsim::SimRequest::fromLogLine(line, request))
+            requests.push_back(request);
+    }
+    return requests;
+}
+
+// "cmd/selector" of each request before the first live sample.
+std::vector<std::string> startUpRequests(const std::vector<kwsim::SimRequest>& requests)
+{
+    std::vector<std::string> names;
+    for (const kwsim::SimRequest& r : requests) {
+        if (r.cmd == 2 && r.selector == kLiveSample)
+            break;
+        names.push_back(std::to_string(r.cmd) + "/" + (r.selector < 0 ? "-" : std::to_string(r.selector)));
+    }
+    return names;
+}
+
+size_t liveSamples(const kwtest::KwSimProcess& sim)
+{
+    size_t count = 0;
+    for (const kwsim::SimRequest& r : requestsOf(sim))
+        count += r.cmd == 2 && r.selector == kLiveSample;
+    return count;
+}
+
+// The settings read of a controller of version 790, in order.
+const std::vector<std::string> kReadEverything = {
+    "2/204", "2/13", "2/42", "2/7",  "2/8",  "2/22", "2/12", "2/14", "2/11", "2/11", "2/11", "2/11",
+    "2/11",  "2/11", "2/11", "2/11", "2/11", "2/34", "2/43", "2/44", "2/45", "2/21", "2/30", "2/48"};
+
+// Template ids of the twelve pages in the host's order.
+const int kPages[12] = {316, 315, 326, 318, 317, 319, 320, 321, 312, 322, 323, 327};
+
+} // namespace
+
+TEST(Program, StartsConnectsShowsEveryPageAndClosesCleanly)
+{
+    kwtest::KwSimProcess sim;
+    // An OBD module with its link switched on (block 18: ids 7DF and 7E8,
+    // enabled) and a PC-connection log without a first connection yet.
+    ASSERT_TRUE(sim.start(L"--version 790 --obd-module --block 18:DF070000E807000001020803 --block 19:" +
+                          std::wstring(168, L'0')));
+    ProgramRun program;
+    ASSERT_TRUE(program.start(sim.programPort()));
+    ASSERT_TRUE(program.waitMainWindow(kStartMs));
+    ASSERT_TRUE(program.waitConnectionCaption(L"Connected", kStartMs))
+        << "caption: " << program.connectionCaption();
+
+    // Everything read in order, then the OBD set-up and the relayed
+    // detection, then live samples.
+    ASSERT_TRUE(waitUntil([&] { return liveSamples(sim) > 0; }, 20000));
+    const std::vector<std::string> startUp = startUpRequests(requestsOf(sim));
+    ASSERT_GE(startUp.size(), kReadEverything.size());
+    EXPECT_EQ(kReadEverything,
+              std::vector<std::string>(startUp.begin(), startUp.begin() + kReadEverything.size()));
+    const std::vector<std::string> obd(startUp.begin() + kReadEverything.size(), startUp.end());
+    ASSERT_GE(obd.size(), 3u);
+    EXPECT_EQ("2/27", obd[0]);
+    EXPECT_EQ("2/35", obd[1]);
+    EXPECT_EQ("25/-", obd[2]);
+
+    // About ten samples a second.
+    const size_t before = liveSamples(sim);
+    Sleep(3000);
+    const size_t perThreeSeconds = liveSamples(sim) - before;
+    EXPECT_GE(perThreeSeconds, 15u);
+    EXPECT_LE(perThreeSeconds, 32u);
+
+    for (int id : kPages)
+        EXPECT_TRUE(program.page(id)) << "page " << id;
+    EXPECT_TRUE(program.screenshot(L"connected"));
+    // Every page of the tree in the tree's order, then the 3D map through
+    // the host's page key (it has no tree item).
+    const wchar_t* const treePages[] = {
+        L"base-settings",    L"petrol-change", L"sensors",          L"additional-settings",
+        L"auto-calibration", L"auto-mapping",  L"rpm-map",          L"oscilloscope",
+        L"petrol-obd",       L"ecu-info",      L"credit-inspection"};
+    const int treePageIds[] = {316, 315, 323, 326, 318, 317, 319, 321, 312, 322, 327};
+    for (int i = 0; i < 11; ++i) {
+        ASSERT_TRUE(program.selectTreeItem(i)) << i;
+        EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(program.page(treePageIds[i])) != FALSE; }, 5000))
+            << treePages[i];
+        EXPECT_TRUE(program.screenshot(std::wstring(L"page-") + treePages[i]));
+    }
+    PostMessageW(program.page(327), WM_KEYDOWN, VK_F7, 0);
+    EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(program.page(320)) != FALSE; }, 5000));
+    EXPECT_TRUE(program.screenshot(L"page-rpm-map-3d"));
+
+    // Closing while live data runs: the thread ends, this first connection
+    // is recorded in block 19, the line goes quiet and the port is free.
+    EXPECT_EQ(0, program.close(30000));
+    const std::vector<kwsim::SimRequest> all = requestsOf(sim);
+    EXPECT_EQ(1,
+              std::count_if(all.begin(), all.end(), [](const kwsim::SimRequest& r) { return r.cmd == 19; }));
+    const size_t atExit = sim.requestCount();
+    Sleep(1000);
+    EXPECT_EQ(atExit, sim.requestCount());
+    kwtest::RawPort port(sim.programPort(), 100);
+    EXPECT_TRUE(port.ok());
+}
+
+TEST(Program, WithoutControllerSaysSoAndBuildsThePages)
+{
+    kwtest::PtyPair silentLine;
+    ASSERT_TRUE(silentLine.ok());
+    ProgramRun program;
+    ASSERT_TRUE(program.start(silentLine.programPort()));
+    EXPECT_EQ(L"NO CONNECTION", program.answerMessageBox(IDOK, kStartMs));
+    ASSERT_TRUE(program.waitMainWindow(kStartMs));
+    EXPECT_TRUE(program.waitConnectionCaption(L"DEMO - Not Connected", 20000)) << program.connectionCaption();
+    for (int id : kPages) {
+        EXPECT_TRUE(program.page(id)) << "page " << id;
+        EXPECT_TRUE(IsWindowEnabled(program.page(id))) << "page " << id;
+    }
+    EXPECT_TRUE(program.screenshot(L"demo"));
+    EXPECT_EQ(0, program.close(30000));
+}
