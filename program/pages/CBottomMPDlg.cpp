@@ -107,7 +107,7 @@ void CBottomMPDlg::loadConsoleImages()
 
 void CBottomMPDlg::setConnected(bool connected)
 {
-    CGDIpStatic& caption = m_captions[9];
+    COrangeStatic& caption = m_captions[9];
     caption.m_textColor = connected ? kConnectedColor : kDemoColor;
     caption.SetWindowTextW(translate(connected ? L"Connected" : L"DEMO - Not Connected").c_str());
     caption.Invalidate();

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "COrangeStatic.h"
+#include "CUnitsStatic.h"
+#include "CValueStatic.h"
 #include "IMultilangGUI.h"
 #include "ITimerBasedGUI.h"
 
 #include <CExtImage.h>
 #include <CGDIpGradientButton.h>
 #include <CGDIpMultiPageDialog.h>
-#include <CGDIpStatic.h>
 
 class CDiag;
 
@@ -48,7 +50,7 @@ private:
     CExtImage m_consoleImages[7];
     CGDIpGradientButton m_consoleButton;
     // The nine column captions, then the connection caption.
-    CGDIpStatic m_captions[10];
-    CGDIpStatic m_values[kValues];
-    CGDIpStatic m_units[kValues];
+    COrangeStatic m_captions[10];
+    CValueStatic m_values[kValues];
+    CUnitsStatic m_units[kValues];
 };

@@ -64,7 +64,7 @@ BOOL CLeftToolBarMPDlg::OnInitDialog()
     if (g_pPageCtrl)
         g_pPageCtrl->activatePage(m_pageIdx);
     m_treeReady = 1;
-    for (CGDIpDescribedDisplay& trim : m_trims)
+    for (COrvoDescribedDisplay& trim : m_trims)
         trim.m_display.SetWindowTextW(L"0%");
     if (withObd)
         showTrims();
@@ -102,9 +102,9 @@ void CLeftToolBarMPDlg::fillTree(bool withObd)
 // Without the OBD page the tree takes the whole column.
 void CLeftToolBarMPDlg::hideTrimArea()
 {
-    for (CGDIpDescribedDisplay& trim : m_trims)
+    for (COrvoDescribedDisplay& trim : m_trims)
         trim.ShowWindow(SW_HIDE);
-    for (CGDIpStatic& heading : m_headings)
+    for (COrangeStatic& heading : m_headings)
         heading.ShowWindow(SW_HIDE);
     CRect tree, last;
     m_tree.GetWindowRect(&tree);

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "COrangeStatic.h"
+#include "COrvoDescribedDisplay.h"
 #include "IMultilangGUI.h"
 #include "ITimerBasedGUI.h"
 
 #include <CExtImage.h>
-#include <CGDIpDescribedDisplay.h>
 #include <CGDIpGradientButton.h>
 #include <CGDIpMultiPageDialog.h>
 #include <Wfx.h>
@@ -46,8 +47,8 @@ private:
     int m_pageIdx = 0;
     CTreeCtrl m_tree;
     // Long-term bank 1 and 2, short-term bank 1 and 2.
-    CGDIpDescribedDisplay m_trims[4];
-    CGDIpStatic m_headings[2];
+    COrvoDescribedDisplay m_trims[4];
+    COrangeStatic m_headings[2];
     CExtImage m_logo;
     CGDIpGradientButton m_logoButton;
 };

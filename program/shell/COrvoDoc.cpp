@@ -2,6 +2,7 @@
 
 #include "CMainFrame.h"
 #include "COrvoView.h"
+#include "CPasswdDlg.h"
 #include "ErrorReport.h"
 #include "ProgramBusy.h"
 #include "ShellIds.h"
@@ -13,6 +14,7 @@
 COrvoDoc* g_pDocument = nullptr;
 
 namespace {
+const wchar_t kHiddenFeaturesCode[] = L"3851";
 const wchar_t kNoRecording[] = L"\\";
 } // namespace
 
@@ -26,6 +28,7 @@ ON_COMMAND(ID_SETTINGS_RESTORE, &COrvoDoc::OnSettingsRestore)
 ON_COMMAND(ID_LANGUAGE_ENGLISH, &COrvoDoc::OnLanguageEnglish)
 ON_COMMAND(ID_LANGUAGE_2, &COrvoDoc::OnLanguage2)
 ON_COMMAND(ID_DEVICE_UPDATE, &COrvoDoc::OnDeviceUpdate)
+ON_COMMAND(ID_ENABLE_HIDDEN_FEATURES, &COrvoDoc::OnEnableHiddenFeatures)
 ON_UPDATE_COMMAND_UI(ID_CONNECT, &COrvoDoc::OnUpdateConnect)
 ON_UPDATE_COMMAND_UI(ID_FILE_READ_SETTINGS, &COrvoDoc::OnUpdateAlways)
 ON_UPDATE_COMMAND_UI(ID_SAVE_SETTINGS_TO_FILE, &COrvoDoc::OnUpdateAlways)
@@ -160,6 +163,17 @@ void COrvoDoc::OnLanguageEnglish()
 void COrvoDoc::OnLanguage2()
 {
     setLanguage(2);
+}
+
+void COrvoDoc::OnEnableHiddenFeatures()
+{
+    if (ProgramBusy::isSet() || m_device.m_hiddenFeatures)
+        return;
+    CPasswdDlg dialog(m_pMainFrame);
+    if (dialog.DoModal() != IDOK || dialog.m_password != kHiddenFeaturesCode)
+        return;
+    m_device.m_hiddenFeatures = true;
+    refreshActivePage();
 }
 
 void COrvoDoc::OnUpdateConnect(CCmdUI* pCmdUI)

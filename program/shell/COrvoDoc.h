@@ -61,6 +61,7 @@ protected:
     afx_msg void OnLanguageEnglish();
     afx_msg void OnLanguage2();
     afx_msg void OnDeviceUpdate();
+    afx_msg void OnEnableHiddenFeatures();
     afx_msg void OnUpdateConnect(CCmdUI* pCmdUI);
     afx_msg void OnUpdateAlways(CCmdUI* pCmdUI);
     afx_msg void OnUpdateLanguageEnglish(CCmdUI* pCmdUI);

@@ -4,6 +4,7 @@
 #include "COrvoDoc.h"
 
 #include "CMainFrame.h"
+#include "CTranspWaitWnd.h"
 #include "ErrorReport.h"
 #include "ProgramBusy.h"
 #include "translate.h"
@@ -65,6 +66,20 @@ bool folderExists(const std::wstring& folder)
 void showError(const wchar_t* text)
 {
     showDeviceMessage(text, MB_ICONERROR);
+}
+
+// Text only, a 3:1 rectangle without animation.
+std::unique_ptr<CTranspWaitWnd> showWaitWindow(CWnd* frame)
+{
+    auto wait = std::make_unique<CTranspWaitWnd>();
+    wait->m_text = translate(L"Device update").c_str();
+    wait->m_sizeFactor = 0.15;
+    wait->m_widthFactor = 3.0;
+    wait->m_animate = 0;
+    wait->m_rectangle = 1;
+    if (frame)
+        wait->show(frame->GetSafeHwnd());
+    return wait;
 }
 
 bool crosses(uint16_t from, uint16_t to, uint16_t mark)
@@ -201,7 +216,11 @@ bool COrvoDoc::updateDevice(bool bootloader)
             return false;
         }
     }
+    std::unique_ptr<CTranspWaitWnd> wait;
+    if (!bootloader)
+        wait = showWaitWindow(m_pMainFrame);
     if (!programFirmware(job, bootloader)) {
+        wait.reset();
         showError(kCantUpdate);
         lostAfterUpdate();
         return false;

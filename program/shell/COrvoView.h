@@ -4,11 +4,11 @@
 #include "ITimerBasedGUI.h"
 
 #include <CGDIpMultiPageCtrl.h>
-#include <CGDIpMultiPageGradientButton.h>
 #include <Wfx.h>
 
 class CBottomMPDlg;
 class CLeftToolBarMPDlg;
+class COrvoMenuButton;
 class IMultiPageContent;
 
 // The main frame's view. Its first update connects to the controller and
@@ -53,7 +53,7 @@ private:
     void createPages();
     void createPanels();
     template <class Page> Page* makePage(UINT templateId);
-    void insertPage(const wchar_t* caption, CGDIpMultiPageGradientButton* button, IMultiPageContent* page);
+    void insertPage(const wchar_t* caption, COrvoMenuButton* button, IMultiPageContent* page);
     void makeFonts(int height, int weight);
     void fitHost();
     void pollObd(IMultiPageContent* active);
@@ -63,7 +63,7 @@ private:
     CFont m_smallFont;
     CFont m_largeFont;
     CBottomMPDlg* m_pBottomPage = nullptr;
-    CGDIpMultiPageGradientButton* m_firstButton = nullptr;
+    COrvoMenuButton* m_firstButton = nullptr;
     bool m_pagesReady = false;
 };
 

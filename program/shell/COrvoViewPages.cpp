@@ -15,7 +15,7 @@
 #include "CLeftToolBarMPDlg.h"
 #include "CLockDlgMPD.h"
 #include "COBDMPDlg.h"
-#include <CGDIpMultiPageGradientButton.h>
+#include "COrvoMenuButton.h"
 #include "CPetrolChangeSettingsMPD.h"
 #include "CSensorsMPDlg.h"
 #include "ShellIds.h"
@@ -52,18 +52,17 @@ template <class Page> Page* COrvoView::makePage(UINT templateId)
     return page;
 }
 
-void COrvoView::insertPage(const wchar_t* caption, CGDIpMultiPageGradientButton* button,
-                           IMultiPageContent* page)
+void COrvoView::insertPage(const wchar_t* caption, COrvoMenuButton* button, IMultiPageContent* page)
 {
     m_pageCtrl.insertPage(caption, button, page);
 }
 
 void COrvoView::createPages()
 {
-    m_firstButton = new CGDIpMultiPageGradientButton;
-    auto next = [this] { return new CGDIpMultiPageGradientButton(*m_firstButton); };
+    m_firstButton = new COrvoMenuButton;
+    auto next = [this] { return new COrvoMenuButton(*m_firstButton); };
     insertPage(L"Base Settings", m_firstButton, makePage<CBaseSettingsMPDlg>(IDD_BASE_SETTINGS));
-    CGDIpMultiPageGradientButton* petrolChange = next();
+    COrvoMenuButton* petrolChange = next();
     petrolChange->m_textFormat = kRightAlignedTab;
     insertPage(L"Petrol Change Settings", petrolChange,
                makePage<CPetrolChangeSettingsMPD>(IDD_PETROL_CHANGE));
