@@ -45,17 +45,4 @@ void fillBackground(CDC& dc, CWnd& wnd, bool fill, COLORREF color)
     dc.FillSolidRect(&client, color);
 }
 
-TextLook::TextLook(CDC& dc, CFont* font, COLORREF color) : m_dc(dc), m_saved(dc.SaveDC())
-{
-    if (font)
-        dc.SelectObject(font);
-    dc.SetTextColor(color);
-    dc.SetBkMode(TRANSPARENT);
-}
-
-TextLook::~TextLook()
-{
-    m_dc.RestoreDC(m_saved);
-}
-
 } // namespace barcolumns

@@ -24,19 +24,4 @@ int fontHeight(CFont* font);
 int valueRow(double value, double min, double max, int top, int bottom, int step);
 // Fills the window's client area with `color` when `fill` is set.
 void fillBackground(CDC& dc, CWnd& wnd, bool fill, COLORREF color);
-// The text colour, mode and font for the texts of a display, restored
-// when it goes.
-class TextLook
-{
-public:
-    TextLook(CDC& dc, CFont* font, COLORREF color);
-    ~TextLook();
-    TextLook(const TextLook&) = delete;
-    TextLook& operator=(const TextLook&) = delete;
-
-private:
-    CDC& m_dc;
-    int m_saved;
-};
-
 } // namespace barcolumns

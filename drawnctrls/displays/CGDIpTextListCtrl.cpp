@@ -1,5 +1,7 @@
 #include "CGDIpTextListCtrl.h"
 
+#include "DcTextLook.h"
+
 #include <algorithm>
 
 IMPLEMENT_DYNAMIC(CGDIpTextListCtrl, CGDIpTransparentCompCtrl)
@@ -90,10 +92,7 @@ void CGDIpTextListCtrl::v_draw(CDC& dc)
 {
     if (!m_font || m_lineHeight == 0 || m_visibleLines == 0 || m_textLines.empty())
         return;
-    const int saved = dc.SaveDC();
-    dc.SelectObject(m_font);
-    dc.SetTextColor(m_textColor);
-    dc.SetBkMode(TRANSPARENT);
+    DcTextLook look(dc, m_font, m_textColor);
     bool markTop = false, markBottom = false;
     CRect line(m_textRect.left, m_textRect.top, m_textRect.right, m_textRect.top + m_lineHeight);
     for (int index : shownLines(markTop, markBottom)) {
@@ -104,7 +103,6 @@ void CGDIpTextListCtrl::v_draw(CDC& dc)
         drawMark(dc, true);
     if (markBottom)
         drawMark(dc, false);
-    dc.RestoreDC(saved);
 }
 
 void CGDIpTextListCtrl::drawMark(CDC& dc, bool top)

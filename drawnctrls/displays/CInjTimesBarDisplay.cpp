@@ -1,6 +1,7 @@
 #include "CInjTimesBarDisplay.h"
 
 #include "BarColumns.h"
+#include "DcTextLook.h"
 
 #include <TransparentPaint.h>
 
@@ -100,7 +101,7 @@ void CInjTimesBarDisplay::drawLines(CDC& dc, const CRect& r, int top, int step, 
 
 void CInjTimesBarDisplay::drawGrid(CDC* dc)
 {
-    barcolumns::TextLook look(*dc, m_font, 0x646464);
+    DcTextLook look(*dc, m_font, 0x646464);
     for (CInjBarsDrawjData& bar : m_data) {
         const CRect area(bar.m_barRect);
         if (m_flags & kScaleLines)
@@ -132,7 +133,7 @@ void CInjTimesBarDisplay::drawBars(CDC* dc)
 
 void CInjTimesBarDisplay::drawTexts(CDC* dc)
 {
-    barcolumns::TextLook look(*dc, m_font, m_textColor);
+    DcTextLook look(*dc, m_font, m_textColor);
     for (CInjBarsDrawjData& bar : m_data) {
         const CRect r(bar.m_textRect);
         CRect left(r.left, r.top, r.left + r.Width() / 2, r.bottom);

@@ -1,6 +1,7 @@
 #include "CMultiBarDisplay.h"
 
 #include "BarColumns.h"
+#include "DcTextLook.h"
 #include "GdiSelection.h"
 
 #include <TransparentPaint.h>
@@ -102,7 +103,7 @@ void CMultiBarDisplay::drawGrid(CDC* dc)
 {
     CPen pen(PS_INSIDEFRAME, m_penWidth, m_gridColor);
     GdiSelection usePen(*dc, pen);
-    barcolumns::TextLook look(*dc, m_font, m_textColor);
+    DcTextLook look(*dc, m_font, m_textColor);
     for (SMultiBarRecord& bar : m_bars) {
         const RECT& r = bar.m_barRect;
         for (int y = r.bottom - m_gridStep; m_gridStep > 0 && y >= r.top; y -= m_gridStep) {
@@ -130,7 +131,7 @@ void CMultiBarDisplay::draw(CDC* dc)
                 dc->LineTo(r.right, y);
             }
         }
-        barcolumns::TextLook look(*dc, m_font, 0x646464);
+        DcTextLook look(*dc, m_font, 0x646464);
         dc->DrawText(formatValue(bar.m_value), &bar.m_textRect, DT_CENTER);
     }
 }

@@ -1,6 +1,6 @@
 #include "ListCellPaint.h"
 
-#include "GdiSelection.h"
+#include "DcTextLook.h"
 
 namespace listcell {
 
@@ -8,14 +8,10 @@ void paint(CDC& dc, IGDIpGradientRectPack& pack, CFont* font, COLORREF color, co
            UINT format)
 {
     pack.IGDIpGradientRectPack::v_draw(dc);
-    GdiSelection useFont(dc, font ? font->m_hObject : nullptr);
-    const int oldMode = dc.SetBkMode(TRANSPARENT);
-    const COLORREF oldColor = dc.SetTextColor(color);
+    DcTextLook look(dc, font, color);
     CRect r = pack.getRect();
     r.DeflateRect(2, 2);
     dc.DrawText(text.c_str(), int(text.size()), &r, format);
-    dc.SetTextColor(oldColor);
-    dc.SetBkMode(oldMode);
 }
 
 void invalidate(CWnd* list, const CRect& r)
