@@ -35,6 +35,8 @@ endfunction()
 #                      reads, writes or deletes it (the serial-port tests delete the key)
 #   documents_folder   the user's documents folder in the registry ("Personal" of the
 #                      shell folders): every program that reads it or points it elsewhere
+#   mouse_pointer      the screen's mouse pointer: programs that move it (SetCursorPos) and
+#                      those whose windows act on where it is (tooltips)
 function(kw_add_test name)
     cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;LIBS;LABELS;RESOURCE_LOCK" ${ARGN})
     add_executable(${name} ${A_SOURCES})

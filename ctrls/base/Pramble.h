@@ -18,3 +18,15 @@
 #include "PlaceholderStatic.h"
 #include "SRange.h"
 #include "SSection.h"
+
+// Extended dialogs: file dialog, property sheet and tabs, rectangle tracker,
+// self-contained dialog.
+#include "CExtPropSheet.h"
+#include "CExtPropertyPage.h"
+#include "CExtTabCtrl.h"
+#include "CFileDial.h"
+#include "CFileFilter.h"
+#include "CFilePath.h"
+#include "CNoAfxDlg.h"
+#include "CRectTrackerEx.h"
+#include "CTabCtrlEx.h"

@@ -98,6 +98,7 @@ void CFileDial::DoDataExchange(CDataExchange* pDX)
 
 BOOL CFileDial::OnInitDialog()
 {
+    m_ended = false;
     CDialog::OnInitDialog();
     bool open = m_path.isOpenMode();
     m_list.setOwner(this);
@@ -109,7 +110,7 @@ BOOL CFileDial::OnInitDialog()
     SetDlgItemText(IDOK, open ? L"Otwórz" : L"Zapisz");
     SetDlgItemText(IDC_FOLDER_GROUP, open ? L"Otwórz w:" : L"Zapisz w:");
     parsePath(m_initialFolder, true);
-    if (!m_hWnd || !ContinueModal())
+    if (m_ended)
         return TRUE; // the initial path already named the file
     initLogicalDisk();
     initFileType();
@@ -183,6 +184,7 @@ bool CFileDial::endWithChosenFile()
         return false;
     }
     setOldResourceHandle();
+    m_ended = true;
     EndDialog(IDOK);
     return true;
 }

@@ -82,4 +82,5 @@ private:
     CBitmap m_upBitmap;
     CBitmap m_newFolderBitmap;
     HINSTANCE m_oldResource;
+    bool m_ended = false; // a file was chosen and the dialog ended
 };

@@ -123,11 +123,16 @@ void CDialog::GotoDlgCtrl(CWnd* pWndCtrl)
         ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(pWndCtrl->m_hWnd), 1);
 }
 
-HWND CDialog::modalOwner() const
+HWND wfxModalOwner(CWnd* pParentWnd)
 {
-    CWnd* owner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
+    CWnd* owner = pParentWnd ? pParentWnd : AfxGetMainWnd();
     HWND hWnd = owner ? owner->m_hWnd : nullptr;
     return hWnd ? GetAncestor(hWnd, GA_ROOT) : nullptr;
+}
+
+HWND CDialog::modalOwner() const
+{
+    return wfxModalOwner(m_pParentWnd);
 }
 
 INT_PTR CDialog::DoModal()

@@ -136,13 +136,6 @@ void CPropertySheet::EndDialog(int nEndID)
     EndModalLoop(nEndID);
 }
 
-HWND CPropertySheet::modalOwner() const
-{
-    CWnd* owner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
-    HWND hWnd = owner ? owner->m_hWnd : nullptr;
-    return hWnd ? GetAncestor(hWnd, GA_ROOT) : nullptr;
-}
-
 HWND CPropertySheet::createModeless(HWND owner)
 {
     std::vector<HPROPSHEETPAGE> handles;
@@ -168,11 +161,11 @@ INT_PTR CPropertySheet::DoModal()
 {
     if (m_hWnd || m_pages.empty())
         return -1;
-    HWND owner = modalOwner();
+    HWND owner = wfxModalOwner(m_pParentWnd);
     bool disabledOwner = owner && ::IsWindowEnabled(owner);
     if (disabledOwner)
         ::EnableWindow(owner, FALSE);
-    INT_PTR result = runModal();
+    INT_PTR result = runModal(owner);
     if (disabledOwner)
         ::EnableWindow(owner, TRUE);
     if (owner && m_hWnd && ::GetActiveWindow() == m_hWnd)
@@ -182,11 +175,11 @@ INT_PTR CPropertySheet::DoModal()
     return result;
 }
 
-INT_PTR CPropertySheet::runModal()
+INT_PTR CPropertySheet::runModal(HWND owner)
 {
     m_bEnded = FALSE;
     m_nModalResult = -1;
-    HWND sheet = createModeless(modalOwner());
+    HWND sheet = createModeless(owner);
     if (!sheet || !SubclassWindow(sheet)) {
         if (sheet)
             ::DestroyWindow(sheet);

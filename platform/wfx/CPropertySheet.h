@@ -45,9 +45,8 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    HWND modalOwner() const;
     HWND createModeless(HWND owner);
-    INT_PTR runModal();
+    INT_PTR runModal(HWND owner);
 
     std::vector<CPropertyPage*> m_pages;
     CWnd* m_pParentWnd = nullptr;

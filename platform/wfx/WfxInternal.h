@@ -94,6 +94,10 @@ template <class Owner, class Handle, class Release> BOOL wfxAdopt(Owner& owner, 
 // The module instance of the framework DLL.
 HINSTANCE wfxModule();
 
+// The top-level window a modal dialog or sheet of that parent disables:
+// the parent's, else the main window's; null without either.
+HWND wfxModalOwner(CWnd* pParentWnd);
+
 // Registers the common control classes once per process.
 void wfxInitCommonControls();
 

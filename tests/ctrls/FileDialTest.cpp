@@ -98,6 +98,22 @@ std::string unixPathOf(const std::wstring& path)
     return unix;
 }
 
+HWND g_menuKeysTo = nullptr;
+
+// Runs inside the popup menu's loop: picks its first entry, "Usuń".
+void CALLBACK chooseFirstMenuEntry(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    ::PostMessageW(g_menuKeysTo, WM_KEYDOWN, VK_DOWN, 1);
+    ::PostMessageW(g_menuKeysTo, WM_KEYDOWN, VK_RETURN, 1);
+}
+
+void CALLBACK closeMenu(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    EndMenu();
+}
+
 void click(CFileDial& d, int id)
 {
     d.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(item(d, id)));
@@ -332,4 +348,33 @@ TEST_F(FileDialTest, DriveThatIsNotReadyReturnsToTheFolder)
     dialog.DoModal();
     EXPECT_EQ(root(), folderAfter);
     EXPECT_EQ((std::vector<std::wstring>{L"Urządzenie q: nie jest gotowe."}), boxes.texts);
+}
+
+TEST_F(FileDialTest, RightClickOffersDeleteAndAnEmptyFolderMeansTheCurrentOne)
+{
+    wchar_t previous[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, previous);
+    SetCurrentDirectoryW(dir.path().c_str());
+    wfxtest::MessageBoxRecorder boxes(IDYES);
+    std::wstring folder;
+    FileDialScript script([&](CFileDial& d) {
+        folder = textOf(item(d, IDC_FOLDER));
+        HWND list = item(d, IDC_FILE_LIST);
+        RECT r;
+        ListView_GetItemRect(list, indexOf(d, L"b.dat"), &r, LVIR_LABEL);
+        g_menuKeysTo = list;
+        SetTimer(nullptr, 0, 200, chooseFirstMenuEntry);
+        UINT_PTR guard = SetTimer(nullptr, 0, 3000, closeMenu); // never waits on a menu
+        LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        ::PostMessageW(list, WM_RBUTTONUP, 0, at); // ends the list's own drag detection
+        ::SendMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, at);
+        KillTimer(nullptr, guard);
+    });
+    CFileDial dialog;
+    dialog.init(true, L"", L"", {});
+    dialog.DoModal();
+    SetCurrentDirectoryW(previous);
+    EXPECT_EQ(root(), folder);
+    EXPECT_EQ((std::vector<std::wstring>{L"Czy na pewno usunąć plik 'b.dat' ?"}), boxes.texts);
+    EXPECT_FALSE(exists(dir.file(L"b.dat")));
 }

@@ -1,4 +1,5 @@
 #include "DialogTestIds.h"
+#include "PointerKept.h"
 #include "WfxTestSupport.h"
 
 #include <CExtPropSheet.h>
@@ -172,6 +173,7 @@ TEST(PropSheet, PagesAreAddedAndRemovedWhileShown)
 
 TEST(PropSheet, DisabledTabsAreSkippedByKeysAndMouse)
 {
+    PointerKept pointer;
     ScriptedSheet sheet;
     threePages(sheet);
     sheet.addPage(new ValuePage(L"four"));
@@ -277,6 +279,7 @@ public:
 
 TEST(ExtTabCtrl, KeepsEachTabsStateAndWalksOnlyEnabledTabs)
 {
+    PointerKept pointer;
     NotifyHost host;
     CExtTabCtrl tabs;
     ASSERT_TRUE(tabs.Create(WS_CHILD | WS_VISIBLE | TCS_MULTILINE, CRect(0, 0, 390, 200), &host, 77));
@@ -331,6 +334,7 @@ TEST(ExtTabCtrl, KeepsEachTabsStateAndWalksOnlyEnabledTabs)
 
 TEST(TabCtrlEx, ShowsOneGroupPerTabPlacedAgainstTheControlsEdges)
 {
+    PointerKept pointer;
     NotifyHost host;
     CTabCtrlEx tabs;
     ASSERT_TRUE(tabs.Create(WS_CHILD | WS_VISIBLE, CRect(20, 30, 320, 230), &host, 78));

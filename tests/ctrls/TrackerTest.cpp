@@ -1,3 +1,4 @@
+#include "PointerKept.h"
 #include "WfxTestSupport.h"
 
 #include <CRectTrackerEx.h>
@@ -155,6 +156,7 @@ TEST_F(Tracker, ACopyTakenWhileTrackingDragsOnlyItself)
 
 TEST_F(Tracker, CursorFollowsTheHandleUnderTheMouse)
 {
+    PointerKept pointer;
     tracker.setSel(CPoint(100, 90), FALSE, TRUE);
     auto cursorOver = [&](CPoint client, int flag = 0) {
         CPoint screen = client;
@@ -191,4 +193,28 @@ TEST_F(Tracker, DrawingTheOutlineLeavesNoTraceWhenTheDragEnds)
     tracker.onLButtonUp(0, CPoint(130, 91));
     EXPECT_EQ(before, wfxtest::clientPixel(host, 80, 51));
     EXPECT_EQ(before, wfxtest::clientPixel(host, 110, 51));
+}
+
+TEST(FrameworkTracker, HandlesFollowAnInvertedRectangleAndSmallOnesLoseTheirSides)
+{
+    CRectTracker inverted(CRect(150, 130, 50, 50), CRectTracker::solidLine | CRectTracker::resizeInside);
+    // Seen top-left is where the right and bottom coordinates are.
+    EXPECT_EQ(CRectTracker::hitBottomRight, inverted.HitTest(CPoint(51, 51)));
+    EXPECT_EQ(CRectTracker::hitTopLeft, inverted.NormalizeHit(CRectTracker::hitBottomRight));
+    EXPECT_EQ(CRectTracker::hitLeft, inverted.NormalizeHit(CRectTracker::hitRight));
+    EXPECT_EQ(CRectTracker::hitMiddle, inverted.HitTest(CPoint(100, 90)));
+    EXPECT_EQ(CRectTracker::hitNothing, inverted.HitTest(CPoint(10, 10)));
+
+    CRectTracker small(CRect(0, 0, 14, 14), CRectTracker::resizeInside);
+    EXPECT_EQ(0x0Fu, small.GetHandleMask());
+    EXPECT_EQ(CRectTracker::hitMiddle, small.HitTest(CPoint(7, 1)));
+    EXPECT_EQ(CRectTracker::hitBottomRight, small.HitTest(CPoint(13, 13)));
+
+    wfxtest::Canvas canvas(200, 160);
+    CRectTracker drawn(CRect(50, 50, 150, 130), CRectTracker::solidLine | CRectTracker::resizeInside);
+    drawn.Draw(&canvas.dc());
+    EXPECT_EQ(0x000000u, canvas.rgb(75, 49));  // the line round the rectangle
+    EXPECT_EQ(0x000000u, canvas.rgb(51, 51));  // a corner handle, inverted
+    EXPECT_EQ(0xFFFFFFu, canvas.rgb(100, 90)); // the inside stays
+    EXPECT_EQ(0xFFFFFFu, canvas.rgb(100, 40));
 }
