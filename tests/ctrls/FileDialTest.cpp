@@ -100,9 +100,28 @@ std::string unixPathOf(const std::wstring& path)
 
 HWND g_menuKeysTo = nullptr;
 
+// A popup menu of this thread is showing.
+bool menuShown()
+{
+    bool shown = false;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND wnd, LPARAM found) {
+            wchar_t name[16] = {};
+            GetClassNameW(wnd, name, 16);
+            if (wcscmp(name, L"#32768") == 0 && IsWindowVisible(wnd))
+                *reinterpret_cast<bool*>(found) = true;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&shown));
+    return shown;
+}
+
 // Runs inside the popup menu's loop: picks its first entry, "Usuń".
 void CALLBACK chooseFirstMenuEntry(HWND, UINT, UINT_PTR id, DWORD)
 {
+    if (!menuShown())
+        return; // not yet: the list still tracks the button
     KillTimer(nullptr, id);
     ::PostMessageW(g_menuKeysTo, WM_KEYDOWN, VK_DOWN, 1);
     ::PostMessageW(g_menuKeysTo, WM_KEYDOWN, VK_RETURN, 1);
@@ -363,12 +382,13 @@ TEST_F(FileDialTest, RightClickOffersDeleteAndAnEmptyFolderMeansTheCurrentOne)
         RECT r;
         ListView_GetItemRect(list, indexOf(d, L"b.dat"), &r, LVIR_LABEL);
         g_menuKeysTo = list;
-        SetTimer(nullptr, 0, 200, chooseFirstMenuEntry);
+        UINT_PTR chooser = SetTimer(nullptr, 0, 50, chooseFirstMenuEntry);
         UINT_PTR guard = SetTimer(nullptr, 0, 3000, closeMenu); // never waits on a menu
         LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
         ::PostMessageW(list, WM_RBUTTONUP, 0, at); // ends the list's own drag detection
         ::SendMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, at);
         KillTimer(nullptr, guard);
+        KillTimer(nullptr, chooser);
     });
     CFileDial dialog;
     dialog.init(true, L"", L"", {});
