@@ -1,5 +1,6 @@
 #include "DialogTestIds.h"
 #include "PointerKept.h"
+#include "PrambleTestSupport.h"
 #include "WfxTestSupport.h"
 
 #include <CExtPropSheet.h>
@@ -287,6 +288,19 @@ TEST(ExtTabCtrl, KeepsEachTabsStateAndWalksOnlyEnabledTabs)
         tabs.InsertItem(i, std::to_wstring(i).c_str());
     EXPECT_TRUE(tabs.IsTabEnabled(0));
     EXPECT_FALSE(tabs.IsTabEnabled(1));
+
+    // A disabled tab is drawn greyed, an enabled one in the button text colour.
+    tabs.ModifyStyle(0, TCS_OWNERDRAWFIXED);
+    prambletest::Rendering drawn(tabs);
+    CRect first, second;
+    tabs.GetItemRect(0, &first);
+    tabs.GetItemRect(1, &second);
+    auto pixels = [&](const CRect& r, int colour) {
+        return drawn.count(r.left, r.top, r.right, r.bottom, GetSysColor(colour));
+    };
+    EXPECT_GT(pixels(first, COLOR_BTNTEXT), 0);
+    EXPECT_EQ(0, pixels(second, COLOR_BTNTEXT));
+    EXPECT_GT(pixels(second, COLOR_GRAYTEXT), 0);
     tabs.Enable(37, TRUE);
     EXPECT_FALSE(tabs.IsTabEnabled(5)); // no shared bits past 31
     tabs.Enable(5, TRUE);
