@@ -180,6 +180,19 @@ TEST_F(FileDialTest, OpensAFileByDoubleClickAndPutsTheResourceHandleBack)
         shown = {textOf(d.m_hWnd), textOf(item(d, IDOK)), textOf(item(d, IDC_FOLDER_GROUP)),
                  textOf(item(d, IDC_FOLDER)), textOf(item(d, IDC_DRIVE))};
         EXPECT_EQ((std::vector<std::wstring>{L"sub/1", L"a.txt/2"}), listed(d));
+        // OK and Cancel sit 80 by 25 in the bottom-right corner, whatever the size.
+        d.SetWindowPos(nullptr, 0, 0, 700, 500, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        CRect ok = wfxtest::rectInParent(*d.GetDlgItem(IDOK));
+        CRect cancel = wfxtest::rectInParent(*d.GetDlgItem(IDCANCEL));
+        EXPECT_EQ(CSize(80, 25), ok.Size());
+        EXPECT_EQ(CSize(80, 25), cancel.Size());
+        EXPECT_EQ(ok.right, cancel.right);
+        EXPECT_EQ(35, ok.bottom - cancel.bottom);
+        CRect window;
+        d.GetWindowRect(&window);
+        d.ScreenToClient(&window);
+        EXPECT_EQ(window.right - 5, ok.right);
+        EXPECT_EQ(window.bottom - 5, ok.bottom);
         doubleClick(d, L"a.txt");
     });
     {
