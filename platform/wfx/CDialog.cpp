@@ -130,26 +130,26 @@ HWND wfxModalOwner(CWnd* pParentWnd)
     return hWnd ? GetAncestor(hWnd, GA_ROOT) : nullptr;
 }
 
-HWND CDialog::modalOwner() const
+INT_PTR wfxRunModalOver(CWnd& modal, CWnd* pParentWnd, const std::function<INT_PTR(HWND owner)>& run)
 {
-    return wfxModalOwner(m_pParentWnd);
+    HWND owner = wfxModalOwner(pParentWnd);
+    bool disabledOwner = owner && ::IsWindowEnabled(owner);
+    if (disabledOwner)
+        ::EnableWindow(owner, FALSE);
+    INT_PTR result = run(owner);
+    if (disabledOwner)
+        ::EnableWindow(owner, TRUE);
+    if (owner && modal.m_hWnd && ::GetActiveWindow() == modal.m_hWnd)
+        ::SetActiveWindow(owner);
+    modal.DestroyWindow();
+    return result;
 }
 
 INT_PTR CDialog::DoModal()
 {
     if (m_hWnd || !m_lpszTemplateName)
         return -1;
-    HWND owner = modalOwner();
-    bool disabledOwner = owner && ::IsWindowEnabled(owner);
-    if (disabledOwner)
-        ::EnableWindow(owner, FALSE);
-    INT_PTR result = runModal(owner);
-    if (disabledOwner)
-        ::EnableWindow(owner, TRUE);
-    if (owner && m_hWnd && ::GetActiveWindow() == m_hWnd)
-        ::SetActiveWindow(owner);
-    DestroyWindow();
-    return result;
+    return wfxRunModalOver(*this, m_pParentWnd, [this](HWND owner) { return runModal(owner); });
 }
 
 INT_PTR CDialog::runModal(HWND owner)

@@ -45,7 +45,6 @@ protected:
 private:
     void setTemplate(LPCWSTR name);
     BOOL createFromTemplate(LPCWSTR name, HWND hWndParent);
-    HWND modalOwner() const;
     INT_PTR runModal(HWND owner);
 
     CString m_templateNameText; // keeps a string template name alive

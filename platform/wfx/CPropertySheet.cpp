@@ -161,18 +161,7 @@ INT_PTR CPropertySheet::DoModal()
 {
     if (m_hWnd || m_pages.empty())
         return -1;
-    HWND owner = wfxModalOwner(m_pParentWnd);
-    bool disabledOwner = owner && ::IsWindowEnabled(owner);
-    if (disabledOwner)
-        ::EnableWindow(owner, FALSE);
-    INT_PTR result = runModal(owner);
-    if (disabledOwner)
-        ::EnableWindow(owner, TRUE);
-    if (owner && m_hWnd && ::GetActiveWindow() == m_hWnd)
-        ::SetActiveWindow(owner);
-    if (m_hWnd)
-        DestroyWindow();
-    return result;
+    return wfxRunModalOver(*this, m_pParentWnd, [this](HWND owner) { return runModal(owner); });
 }
 
 INT_PTR CPropertySheet::runModal(HWND owner)

@@ -4,6 +4,8 @@
 
 #include "CWnd.h"
 
+#include <functional>
+
 class IError;
 
 // One call of the window procedure for an object; `alive` turns false when
@@ -97,6 +99,10 @@ HINSTANCE wfxModule();
 // The top-level window a modal dialog or sheet of that parent disables:
 // the parent's, else the main window's; null without either.
 HWND wfxModalOwner(CWnd* pParentWnd);
+
+// Runs a modal window over the owner of that parent: the owner is disabled
+// meanwhile and active again afterwards; the modal window is destroyed.
+INT_PTR wfxRunModalOver(CWnd& modal, CWnd* pParentWnd, const std::function<INT_PTR(HWND owner)>& run);
 
 // Registers the common control classes once per process.
 void wfxInitCommonControls();
