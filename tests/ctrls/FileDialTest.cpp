@@ -366,7 +366,7 @@ TEST_F(FileDialTest, DriveThatIsNotReadyReturnsToTheFolder)
 {
     DanglingDrive drive('q');
     wfxtest::MessageBoxRecorder boxes;
-    std::wstring folderAfter;
+    std::wstring folderAfter, readyFolder;
     FileDialScript script([&](CFileDial& d) {
         HWND drives = item(d, IDC_DRIVE);
         int q = int(::SendMessageW(drives, CB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(L"q:")));
@@ -374,11 +374,14 @@ TEST_F(FileDialTest, DriveThatIsNotReadyReturnsToTheFolder)
             q = int(::SendMessageW(drives, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"q:")));
         choose(d, IDC_DRIVE, q);
         folderAfter = textOf(item(d, IDC_FOLDER));
+        choose(d, IDC_DRIVE, int(::SendMessageW(drives, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(L"c:"))));
+        readyFolder = textOf(item(d, IDC_FOLDER));
     });
     CFileDial dialog;
     dialog.init(true, L"", dir.path(), {});
     dialog.DoModal();
     EXPECT_EQ(root(), folderAfter);
+    EXPECT_EQ(L"c:\\", readyFolder); // a ready drive opens at its root
     EXPECT_EQ((std::vector<std::wstring>{L"Urządzenie q: nie jest gotowe."}), boxes.texts);
 }
 
