@@ -19,6 +19,8 @@ void CExtPropSheet::addPage(CExtPropertyPage* page)
         return;
     m_extPages.emplace_back(page);
     AddPage(page);
+    if (GetPageIndex(page) < 0) // the shown sheet refused it
+        m_extPages.pop_back();
 }
 
 void CExtPropSheet::removePage(int index)
