@@ -88,6 +88,20 @@ std::wstring ProgramRun::answerMessageBox(int button, unsigned timeoutMs)
     return text;
 }
 
+bool ProgramRun::answerOpenFile(const std::wstring& path, unsigned timeoutMs)
+{
+    const int kFileNameEdit = 1152, kFileNameCombo = 1148;
+    HWND dialog = nullptr;
+    if (!waitUntil([&] { return (dialog = windowshot::findDialogBox(L"OPEN", m_child.id())) != nullptr; },
+                   timeoutMs))
+        return false;
+    for (int id : {kFileNameCombo, kFileNameEdit})
+        if (HWND name = GetDlgItem(dialog, id))
+            SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    return waitUntil([&] { return !IsWindow(dialog); }, 10000);
+}
+
 HWND ProgramRun::page(int templateId) const
 {
     HWND main = mainWindow();

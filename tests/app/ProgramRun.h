@@ -33,6 +33,8 @@ public:
     // A message box of the program captioned "Kestrelwave": its text, and
     // closed with `button`. Empty when none came within `timeoutMs`.
     std::wstring answerMessageBox(int button, unsigned timeoutMs);
+    // The program's open-file dialog: `path` typed into it and opened.
+    bool answerOpenFile(const std::wstring& path, unsigned timeoutMs);
     // A page window by its template id.
     HWND page(int templateId) const;
     // Selects the navigation tree's item at this place of the tree's order
