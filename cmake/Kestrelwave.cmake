@@ -35,6 +35,9 @@ endfunction()
 #                      reads, writes or deletes it (the serial-port tests delete the key)
 #   documents_folder   the user's documents folder in the registry ("Personal" of the
 #                      shell folders): every program that reads it or points it elsewhere
+#   preset_folder      "Kestrelwave PRESET" beside the programs: every test that puts a
+#                      preset there or runs the program, which writes it to an untouched
+#                      controller
 #   mouse_pointer      the screen's mouse pointer: programs that move it (SetCursorPos) and
 #                      those whose windows act on where it is (tooltips)
 function(kw_add_test name)
