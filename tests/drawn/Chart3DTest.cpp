@@ -150,6 +150,11 @@ TEST(Chart3D, WheelAndRightDragStopAtTheirLimits)
     chart.SendMessage(WM_RBUTTONUP, 0, at(390, 100));
     chart.SendMessage(WM_MOUSEMOVE, 0, at(0, 0));
     EXPECT_EQ(10.0, chart.m_a1);
+    // A button let go outside the window: leaving ends the rotation.
+    chart.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, at(400, 300));
+    chart.SendMessage(WM_MOUSELEAVE);
+    chart.SendMessage(WM_MOUSEMOVE, 0, at(380, 300));
+    EXPECT_EQ(10.0, chart.m_a1);
     chart.v_restoreDefaults();
     EXPECT_EQ(0.0, chart.m_a1);
     EXPECT_EQ(183, chart.m_originX);
