@@ -44,6 +44,9 @@ public:
     BOOL Remove(int nImage);
     COLORREF SetBkColor(COLORREF cr);
     BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle);
+    // With a size, a background (CLR_NONE: none) and a blend colour for ILD_BLEND*;
+    // nStyle may carry an overlay (INDEXTOOVERLAYMASK).
+    BOOL DrawEx(CDC* pDC, int nImage, POINT pt, SIZE sz, COLORREF clrBk, COLORREF clrFg, UINT nStyle);
 
 private:
     // Takes what a Create function just made (see wfxAdopt).

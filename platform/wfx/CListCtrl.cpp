@@ -1,6 +1,7 @@
 #include "CListCtrl.h"
 
 #include "CHeaderCtrl.h"
+#include "CImageList.h"
 #include "WfxOwnerDraw.h"
 
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
@@ -36,6 +37,38 @@ int CListCtrl::InsertItem(int nItem, LPCWSTR lpszItem)
     item.iItem = nItem;
     item.pszText = const_cast<LPWSTR>(lpszItem);
     return InsertItem(&item);
+}
+
+int CListCtrl::InsertItem(int nItem, LPCWSTR lpszItem, int nImage)
+{
+    return InsertItem(LVIF_TEXT | LVIF_IMAGE, nItem, lpszItem, 0, 0, nImage, 0);
+}
+
+int CListCtrl::InsertItem(UINT nMask, int nItem, LPCWSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
+                          LPARAM lParam)
+{
+    LVITEMW item{};
+    item.mask = nMask;
+    item.iItem = nItem;
+    item.pszText = const_cast<LPWSTR>(lpszItem);
+    item.state = nState;
+    item.stateMask = nStateMask;
+    item.iImage = nImage;
+    item.lParam = lParam;
+    return InsertItem(&item);
+}
+
+CImageList* CListCtrl::GetImageList(int nImageList) const
+{
+    return CImageList::FromHandle(
+        reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, WPARAM(nImageList))));
+}
+
+CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageListType)
+{
+    HIMAGELIST list = pImageList ? pImageList->GetSafeHandle() : nullptr;
+    return CImageList::FromHandle(
+        reinterpret_cast<HIMAGELIST>(SendMessage(LVM_SETIMAGELIST, WPARAM(nImageListType), LPARAM(list))));
 }
 
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCWSTR lpszText)

@@ -3,6 +3,7 @@
 #include "CWnd.h"
 
 class CHeaderCtrl;
+class CImageList;
 
 // The list view, used in report view; owner-drawn (LVS_OWNERDRAWFIXED) rows
 // reach DrawItem through the parent's WM_DRAWITEM.
@@ -32,11 +33,38 @@ public:
         return BOOL(SendMessage(LVM_SETCOLUMNWIDTH, WPARAM(nCol), MAKELPARAM(cx, 0)));
     }
     CHeaderCtrl* GetHeaderCtrl() const;
+    BOOL GetColumn(int nCol, LVCOLUMNW* pColumn) const
+    {
+        return BOOL(SendMessage(LVM_GETCOLUMNW, WPARAM(nCol), reinterpret_cast<LPARAM>(pColumn)));
+    }
+    BOOL SetColumn(int nCol, const LVCOLUMNW* pColumn)
+    {
+        return BOOL(SendMessage(LVM_SETCOLUMNW, WPARAM(nCol), reinterpret_cast<LPARAM>(pColumn)));
+    }
+    int GetStringWidth(LPCWSTR lpsz) const
+    {
+        return int(SendMessage(LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(lpsz)));
+    }
+    // The list's image list of that kind (LVSIL_NORMAL, LVSIL_SMALL, LVSIL_STATE) as a
+    // temporary object; the list does not own its lists.
+    CImageList* GetImageList(int nImageList) const;
+    CImageList* SetImageList(CImageList* pImageList, int nImageListType);
 
     int InsertItem(int nItem, LPCWSTR lpszItem);
+    int InsertItem(int nItem, LPCWSTR lpszItem, int nImage);
+    int InsertItem(UINT nMask, int nItem, LPCWSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
+                   LPARAM lParam);
     int InsertItem(const LVITEMW* pItem)
     {
         return int(SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(pItem)));
+    }
+    BOOL GetItem(LVITEMW* pItem) const
+    {
+        return BOOL(SendMessage(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(pItem)));
+    }
+    BOOL SetItem(const LVITEMW* pItem)
+    {
+        return BOOL(SendMessage(LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(pItem)));
     }
     BOOL SetItemText(int nItem, int nSubItem, LPCWSTR lpszText);
     CString GetItemText(int nItem, int nSubItem) const;
@@ -46,6 +74,12 @@ public:
     BOOL SetItemData(int nItem, DWORD_PTR dwData);
     DWORD_PTR GetItemData(int nItem) const;
     BOOL SetItemState(int nItem, UINT nState, UINT nMask);
+    // The check box of LVS_EX_CHECKBOXES: state image 2 checked, 1 not.
+    BOOL GetCheck(int nItem) const { return (GetItemState(nItem, LVIS_STATEIMAGEMASK) >> 12) == 2; }
+    BOOL SetCheck(int nItem, BOOL bCheck = TRUE)
+    {
+        return SetItemState(nItem, INDEXTOSTATEIMAGEMASK(bCheck ? 2 : 1), LVIS_STATEIMAGEMASK);
+    }
     UINT GetItemState(int nItem, UINT nMask) const
     {
         return UINT(SendMessage(LVM_GETITEMSTATE, WPARAM(nItem), nMask));

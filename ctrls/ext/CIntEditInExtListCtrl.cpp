@@ -1,0 +1,7 @@
+#include "CIntEditInExtListCtrl.h"
+
+IMPLEMENT_DYNCREATE(CIntEditInExtListCtrl, CIntEdit)
+
+BEGIN_MESSAGE_MAP(CIntEditInExtListCtrl, CIntEdit)
+ON_CONTROL_REFLECT(EN_KILLFOCUS, &CIntEditInExtListCtrl::OnKillFocusNotify)
+END_MESSAGE_MAP()

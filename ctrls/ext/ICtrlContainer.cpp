@@ -1,0 +1,3 @@
+#include "ICtrlContainer.h"
+
+ICtrlContainer::~ICtrlContainer() = default;
