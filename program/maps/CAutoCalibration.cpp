@@ -297,10 +297,7 @@ void CAutoCalibration::reportTooBig(double c)
 
 void CAutoCalibration::settleAfterReturn()
 {
-    for (int i = 0; i < 49; ++i) {
-        m_host.sleep(100);
-        m_host.pumpMessages();
-    }
+    pause(4900);
 }
 
 void CAutoCalibration::endLines(int emptyLines)
@@ -460,7 +457,135 @@ bool CAutoCalibration::allCylinderSteps()
     return true;
 }
 
+void CAutoCalibration::pause(int ms)
+{
+    for (; ms >= 1; ms -= 100) {
+        m_host.sleep(100);
+        m_host.pumpMessages();
+    }
+}
+
+bool CAutoCalibration::stepCorrections(double to)
+{
+    std::vector<double> steps = correctionSteps(m_host.settings().m_mainCorr.m_mainCorr[0], to);
+    for (size_t i = 0; i + 1 < steps.size(); ++i) {
+        if (!writeCorrections(steps[i]))
+            return false;
+        m_host.showIndicator(indicatorValue(true));
+        pumpedWait(2000); // after Stop the steps go on without pause
+    }
+    m_host.settings().fillCorrections(steps.back());
+    m_host.showCorrections();
+    if (!writeCorrections(steps.back()))
+        return false;
+    m_host.showIndicator(indicatorValue(true));
+    return true;
+}
+
 bool CAutoCalibration::oneCylinderSteps()
 {
-    return false;
+    CSettingsRecord& r = m_host.settings();
+    int n = samplesPerWait();
+    m_host.setProgress(0);
+    m_host.outputLine(tr(L"Set engine stable RPM"), OutputKind::Plain);
+
+    if (!m_host.switchToPetrol())
+        return fail(kCantSwitchToPetrol);
+    if (!waitForSamples(n))
+        return false;
+    if (!m_host.readBlock31() || !m_host.readBlock15())
+        return fail(kCantRead);
+    double c = r.m_mainCorr.m_mainCorr[0];
+    if (!writeCorrections(c))
+        return false;
+    m_host.showCorrections();
+    m_host.showIndicator(indicatorValue(true));
+    if (!keepSwitchSettings(1))
+        return false;
+    double petrolTime = 0, gasTime = 0, pressure = 100.0;
+    if (!measureInjectionTimes(petrolTime, pressure))
+        return measureFailed();
+    if (!writeLockTime(petrolTime, kLockTimeValid))
+        return false;
+    if (!m_host.returnToGas())
+        return fail(kCantSwitchToGas);
+    settleAfterReturn();
+    r.m_base.m_switchRPM = m_keptSwitchRPM;
+    if (!m_host.writeBlock31())
+        return fail(kCantWrite);
+
+    if (!m_host.switchToGas())
+        return fail(kCantSwitchToGas);
+    pause(1000);
+    if (!checkGasMode())
+        return false;
+    if (!m_host.sendAction23(1))
+        return fail(kCantSwitchToGas);
+    if (!waitForSamples(n))
+        return false;
+    if (!measureInjectionTimes(gasTime, pressure))
+        return measureFailed();
+    if (!m_host.switchToPetrol())
+        return fail(kCantSwitchToPetrol);
+    if (!pressureHighEnough(pressure))
+        return false;
+    setPressureSettings(pressure);
+    pumpedWait((cylinders() + 1) * 1000);
+    if (!m_host.writeBlock31())
+        return fail(kCantWrite);
+    if (!waitForSamples(1))
+        return false;
+
+    CDiag newest;
+    m_host.newestSample(newest);
+    unsigned listedBits = newest.getByte(CDiag::kInjectorActivityByte) & ((1u << cylinders()) - 1);
+    std::vector<int> order = frontBackOrder(listedBits, cylinders());
+    if (order.empty())
+        return fail(L"Autosetup procedure error"); // no cylinder to measure
+    int settling = cylinders() * n / int(order.size());
+    unsigned switched = 0;
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (r.m_adv.m_injConfMap[i] == 0)
+            continue;
+        switched |= 1u << order[i];
+        if (!m_host.switchToGas())
+            return fail(kCantSwitchToGas);
+        pause(1000);
+        if (!m_host.sendAction23((unsigned char)switched))
+            return fail(kCantSwitchToGas);
+        if (!waitForSamples(settling))
+            return false;
+        if (!measureInjectionTimes(gasTime, pressure))
+            return measureFailed();
+        setPressureSettings(pressure);
+        if (!m_host.writeBlock31())
+            return fail(kCantWrite);
+        c = (gasTime - petrolTime + c) * 0.8;
+        if (c < 0) {
+            reportTooSmall(true);
+            return closeWithCorrection(1.0);
+        }
+        if (c >= 2.0) {
+            reportTooBig(c);
+            return closeWithCorrection(1.0);
+        }
+        if (!stepCorrections(c))
+            return false;
+    }
+
+    adviseInjectorSize(c);
+    if (!m_host.switchToPetrol())
+        return fail(kCantSwitchToPetrol);
+    pumpedWait((cylinders() + 1) * 1000);
+    m_host.setProgress(1000);
+    if (!m_host.returnToGas())
+        fail(kCantSwitchToGas);
+    r.m_base.m_emulatorDelay = m_keptEmulatorDelay;
+    r.m_base.m_switchRPM = m_keptSwitchRPM;
+    m_restorePending = false;
+    if (!m_host.writeBlock31())
+        return fail(kCantWrite);
+    endLines(1);
+    m_host.setProgress(0);
+    return true;
 }

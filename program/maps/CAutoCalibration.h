@@ -54,6 +54,8 @@ private:
     bool fail(const std::wstring& text);
     bool measureFailed();
     void settleAfterReturn();
+    // Sleeps without testing the running flag, pumping messages all along.
+    void pause(int ms);
     void runGuarded(bool (CAutoCalibration::*steps)());
 
     ICalibrationHost& m_host;

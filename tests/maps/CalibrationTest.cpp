@@ -41,6 +41,7 @@ public:
     Times petrolTimes = same(3.0);
     Times gasTimes = same(3.0);
     unsigned char pressureRaw = 100; // 88 kPa
+    unsigned char activeCylinders = 0x0F;
     bool samplesFlow = true;
     bool connected = true;
     std::function<void()> onPump;
@@ -152,6 +153,7 @@ private:
         s.setMode(gas ? CDiag::kModeGas : CDiag::kModePetrol);
         s.setSequence(++sequence);
         s.data()[8] = pressureRaw;
+        s.data()[CDiag::kInjectorActivityByte] = activeCylinders;
         const Times& t = gas ? gasTimes : petrolTimes;
         for (int i = 0; i < 4; ++i)
             for (int channel = 0; channel < 2; ++channel) {
@@ -309,6 +311,54 @@ TEST_F(AllCylinderCalibration, ASetCurveStartIsResetAndThePresetNotApplied)
     EXPECT_EQ(0, host.record.m_setupTimes1[0][2]);
     EXPECT_DOUBLE_EQ(2, host.record.m_setupTimes1[1][1]);  // row 4
     EXPECT_DOUBLE_EQ(16, host.record.m_setupTimes2[2][1]); // row 7
+}
+
+std::vector<std::wstring> matching(const std::vector<std::wstring>& commands, const std::wstring& prefix)
+{
+    std::vector<std::wstring> found;
+    for (const std::wstring& command : commands)
+        if (command.compare(0, prefix.size(), prefix) == 0)
+            found.push_back(command);
+    return found;
+}
+
+TEST(OneCylinderCalibration, CylindersFromBothEndsWithCorrectionsInSteps)
+{
+    FakeHost host;
+    host.record.m_devInfo.m_version = 779;
+    host.record.m_base.m_switchRPM = 1500;
+    host.record.m_base.m_emulatorDelay = 3;
+    host.record.m_advancedSetup.m_advancedFlags = 0x80;
+    // Gas on cylinder 0 alone, then added in the order 0, 3, 1, 2.
+    host.gasScript = {same(3.25), same(3.25), same(3.75), same(3.75), same(3.75)};
+    CAutoCalibration calibration(host);
+    calibration.runAutoCalibration();
+
+    std::vector<std::wstring> actions = {L"action23 1", L"action23 1", L"action23 9", L"action23 11",
+                                         L"action23 15"};
+    EXPECT_EQ(actions, matching(host.commands, L"action23"));
+    // c = (gas - 3.0 + c) x 0.8 per cylinder: 1.0, 1.4, 1.72, 1.976; moved in 0.2 steps and
+    // the rest (a rest of almost 0 after two steps to 1.4 is written too).
+    std::vector<std::wstring> writes = {L"write15 1.000", L"write15 1.000", L"write15 1.200",
+                                        L"write15 1.400", L"write15 1.400", L"write15 1.600",
+                                        L"write15 1.720", L"write15 1.920", L"write15 1.976"};
+    EXPECT_EQ(writes, matching(host.commands, L"write15"));
+    EXPECT_EQ(std::vector<std::wstring>{L"write26 3.0"}, matching(host.commands, L"write26"));
+    EXPECT_EQ(0x00D1, host.record.m_advancedSetup.m_advancedFlags3); // 0x0040 was set before
+    std::vector<std::wstring> tail(host.commands.end() - 4, host.commands.end());
+    std::vector<std::wstring> expected = {L"petrol", L"return", L"write31 1500 3", L"preset"};
+    EXPECT_EQ(expected, tail);
+    EXPECT_EQ(L"green: To make properly tunning of LPG controler try one of the following steps:\n"
+              L"-increase LPG injectors size or \n",
+              host.lines[host.lines.size() - 4]);
+    EXPECT_EQ(L"", host.lines[host.lines.size() - 3]);
+
+    FakeHost none;
+    none.activeCylinders = 0xF0; // none of the 4 cylinders listed
+    CAutoCalibration idle(none);
+    idle.runAutoCalibration();
+    EXPECT_EQ(L"red: Autosetup procedure error", none.lines.back());
+    EXPECT_EQ(L"write31 1200 1", none.commands[none.commands.size() - 2]);
 }
 
 TEST(CalibrationMath, IndicatorSettlingAndProgress)
