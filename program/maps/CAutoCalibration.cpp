@@ -295,9 +295,32 @@ void CAutoCalibration::reportTooBig(double c)
     m_host.outputLine(text.str(), OutputKind::Advice);
 }
 
-void CAutoCalibration::settleAfterReturn()
+bool CAutoCalibration::startOnPetrol(int samples)
 {
+    m_host.setProgress(0);
+    m_host.outputLine(tr(L"Set engine stable RPM"), OutputKind::Plain);
+    if (!m_host.switchToPetrol())
+        return fail(kCantSwitchToPetrol);
+    return waitForSamples(samples);
+}
+
+bool CAutoCalibration::putSwitchSettingsBack()
+{
+    CBaseSettings& base = m_host.settings().m_base;
+    base.m_emulatorDelay = m_keptEmulatorDelay;
+    base.m_switchRPM = m_keptSwitchRPM;
+    m_restorePending = false;
+    return m_host.writeBlock31() || fail(kCantWrite);
+}
+
+// The controller takes gas again with the switch RPM held at 1200; it then gets its own back.
+bool CAutoCalibration::returnToGasAndSettle()
+{
+    if (!m_host.returnToGas())
+        return fail(kCantSwitchToGas);
     pause(4900);
+    m_host.settings().m_base.m_switchRPM = m_keptSwitchRPM;
+    return m_host.writeBlock31() || fail(kCantWrite);
 }
 
 void CAutoCalibration::endLines(int emptyLines)
@@ -357,14 +380,9 @@ bool CAutoCalibration::allCylinderSteps()
 {
     CSettingsRecord& r = m_host.settings();
     int n = samplesPerWait();
-    m_host.setProgress(0);
     double pressure = 100.0;
     std::vector<double> differences;
-    m_host.outputLine(tr(L"Set engine stable RPM"), OutputKind::Plain);
-
-    if (!m_host.switchToPetrol())
-        return fail(kCantSwitchToPetrol);
-    if (!waitForSamples(n))
+    if (!startOnPetrol(n))
         return false;
     if (!m_host.readBlock31() || !m_host.readBlock4() || !m_host.readBlock15())
         return fail(kCantRead);
@@ -373,12 +391,8 @@ bool CAutoCalibration::allCylinderSteps()
         return false;
     if (!keepSwitchSettings(0))
         return false;
-    if (!m_host.returnToGas())
-        return fail(kCantSwitchToGas);
-    settleAfterReturn();
-    r.m_base.m_switchRPM = m_keptSwitchRPM;
-    if (!m_host.writeBlock31())
-        return fail(kCantWrite);
+    if (!returnToGasAndSettle())
+        return false;
 
     if (!m_host.switchToGas())
         return fail(kCantSwitchToGas);
@@ -443,11 +457,8 @@ bool CAutoCalibration::allCylinderSteps()
     if (!m_host.writeBlock15())
         return fail(kCantWrite);
     m_host.showCorrections();
-    r.m_base.m_emulatorDelay = m_keptEmulatorDelay;
-    r.m_base.m_switchRPM = m_keptSwitchRPM;
-    m_restorePending = false;
-    if (!m_host.writeBlock31())
-        return fail(kCantWrite);
+    if (!putSwitchSettingsBack())
+        return false;
     m_host.showIndicator(indicatorValue(true));
     m_host.setProgress(1000);
     if (!m_host.returnToGas())
@@ -486,12 +497,7 @@ bool CAutoCalibration::oneCylinderSteps()
 {
     CSettingsRecord& r = m_host.settings();
     int n = samplesPerWait();
-    m_host.setProgress(0);
-    m_host.outputLine(tr(L"Set engine stable RPM"), OutputKind::Plain);
-
-    if (!m_host.switchToPetrol())
-        return fail(kCantSwitchToPetrol);
-    if (!waitForSamples(n))
+    if (!startOnPetrol(n))
         return false;
     if (!m_host.readBlock31() || !m_host.readBlock15())
         return fail(kCantRead);
@@ -507,12 +513,8 @@ bool CAutoCalibration::oneCylinderSteps()
         return measureFailed();
     if (!writeLockTime(petrolTime, kLockTimeValid))
         return false;
-    if (!m_host.returnToGas())
-        return fail(kCantSwitchToGas);
-    settleAfterReturn();
-    r.m_base.m_switchRPM = m_keptSwitchRPM;
-    if (!m_host.writeBlock31())
-        return fail(kCantWrite);
+    if (!returnToGasAndSettle())
+        return false;
 
     if (!m_host.switchToGas())
         return fail(kCantSwitchToGas);
@@ -580,11 +582,8 @@ bool CAutoCalibration::oneCylinderSteps()
     m_host.setProgress(1000);
     if (!m_host.returnToGas())
         fail(kCantSwitchToGas);
-    r.m_base.m_emulatorDelay = m_keptEmulatorDelay;
-    r.m_base.m_switchRPM = m_keptSwitchRPM;
-    m_restorePending = false;
-    if (!m_host.writeBlock31())
-        return fail(kCantWrite);
+    if (!putSwitchSettingsBack())
+        return false;
     endLines(1);
     m_host.setProgress(0);
     return true;

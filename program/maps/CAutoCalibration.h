@@ -53,7 +53,9 @@ private:
     std::wstring tr(const std::wstring& text);
     bool fail(const std::wstring& text);
     bool measureFailed();
-    void settleAfterReturn();
+    bool returnToGasAndSettle();
+    bool startOnPetrol(int samples);
+    bool putSwitchSettingsBack();
     // Sleeps without testing the running flag, pumping messages all along.
     void pause(int ms);
     void runGuarded(bool (CAutoCalibration::*steps)());
