@@ -313,6 +313,20 @@ bool CAutoCalibration::putSwitchSettingsBack()
     return m_host.writeBlock31() || fail(kCantWrite);
 }
 
+// Measures on gas, back on petrol; the reducer pressure must be high enough.
+bool CAutoCalibration::measureReducerPressure(double& gasTime)
+{
+    double pressure = 100.0;
+    if (!measureInjectionTimes(gasTime, pressure))
+        return measureFailed();
+    if (!m_host.switchToPetrol())
+        return fail(kCantSwitchToPetrol);
+    if (!pressureHighEnough(pressure))
+        return false;
+    setPressureSettings(pressure);
+    return true;
+}
+
 // The controller takes gas again with the switch RPM held at 1200; it then gets its own back.
 bool CAutoCalibration::returnToGasAndSettle()
 {
@@ -401,13 +415,8 @@ bool CAutoCalibration::allCylinderSteps()
     if (!checkGasMode())
         return false;
     double gasTime = 0, petrolTime = 0, petrolPressure = 0;
-    if (!measureInjectionTimes(gasTime, pressure))
-        return measureFailed();
-    if (!m_host.switchToPetrol())
-        return fail(kCantSwitchToPetrol);
-    if (!pressureHighEnough(pressure))
+    if (!measureReducerPressure(gasTime))
         return false;
-    setPressureSettings(pressure);
     if (!m_host.switchToPetrol())
         return fail(kCantSwitchToPetrol);
     if (!m_host.writeBlock31())
@@ -525,13 +534,8 @@ bool CAutoCalibration::oneCylinderSteps()
         return fail(kCantSwitchToGas);
     if (!waitForSamples(n))
         return false;
-    if (!measureInjectionTimes(gasTime, pressure))
-        return measureFailed();
-    if (!m_host.switchToPetrol())
-        return fail(kCantSwitchToPetrol);
-    if (!pressureHighEnough(pressure))
+    if (!measureReducerPressure(gasTime))
         return false;
-    setPressureSettings(pressure);
     pumpedWait((cylinders() + 1) * 1000);
     if (!m_host.writeBlock31())
         return fail(kCantWrite);

@@ -55,6 +55,7 @@ private:
     bool measureFailed();
     bool returnToGasAndSettle();
     bool startOnPetrol(int samples);
+    bool measureReducerPressure(double& gasTime);
     bool putSwitchSettingsBack();
     // Sleeps without testing the running flag, pumping messages all along.
     void pause(int ms);
