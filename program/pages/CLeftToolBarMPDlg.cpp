@@ -113,6 +113,7 @@ void CLeftToolBarMPDlg::hideTrimArea()
     ScreenToClient(&last);
     tree.bottom = last.bottom;
     m_tree.MoveWindow(&tree);
+    init(); // the stretched tree is what the page scales from now on
 }
 
 // Bank 2 only for more than four cylinders.
