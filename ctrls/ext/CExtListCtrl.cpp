@@ -1,7 +1,5 @@
 #include "CExtListCtrl.h"
 
-#include "ExtListGeometry.h"
-
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(CExtListCtrl, CListCtrl)
@@ -49,109 +47,7 @@ CExtListCtrl::~CExtListCtrl()
     m_editors.clear();
 }
 
-// Rows
-
-int CExtListCtrl::insertWithIds(int index, char bk, char text)
-{
-    if (index < 0)
-        return index;
-    m_ids.inserted(index, static_cast<unsigned char>(bk), static_cast<unsigned char>(text));
-    onRowInserted(index);
-    return index;
-}
-
-int CExtListCtrl::InsertItem(int nItem, CString text, char bkColorId, char textColorId)
-{
-    HideCtrl();
-    return insertWithIds(CListCtrl::InsertItem(nItem, text), bkColorId, textColorId);
-}
-
-int CExtListCtrl::InsertItem(const LVITEMW* pItem, char bkColorId, char textColorId)
-{
-    HideCtrl();
-    return insertWithIds(CListCtrl::InsertItem(pItem), bkColorId, textColorId);
-}
-
-int CExtListCtrl::InsertItem(const LVITEMW* pItem)
-{
-    return InsertItem(pItem, char(ExtListColorIds::kDefaultBk), char(ExtListColorIds::kDefaultText));
-}
-
-int CExtListCtrl::InsertItem(int nItem, LPCWSTR lpszItem)
-{
-    return InsertItem(nItem, CString(lpszItem), char(ExtListColorIds::kDefaultBk),
-                      char(ExtListColorIds::kDefaultText));
-}
-
-int CExtListCtrl::InsertItem(int nItem, LPCWSTR lpszItem, int nImage)
-{
-    return InsertItem(LVIF_TEXT | LVIF_IMAGE, nItem, lpszItem, 0, 0, nImage, 0);
-}
-
-int CExtListCtrl::InsertItem(UINT nMask, int nItem, LPCWSTR lpszItem, UINT nState, UINT nStateMask,
-                             int nImage, LPARAM lParam)
-{
-    LVITEMW item{};
-    item.mask = nMask;
-    item.iItem = nItem;
-    item.pszText = const_cast<LPWSTR>(lpszItem);
-    item.state = nState;
-    item.stateMask = nStateMask;
-    item.iImage = nImage;
-    item.lParam = lParam;
-    return InsertItem(&item);
-}
-
-BOOL CExtListCtrl::DeleteItem(int nItem)
-{
-    HideCtrl();
-    if (!CListCtrl::DeleteItem(nItem))
-        return FALSE;
-    m_ids.deleted(nItem);
-    onRowDeleted(nItem);
-    return TRUE;
-}
-
-BOOL CExtListCtrl::DeleteAllItems()
-{
-    HideCtrl();
-    m_ids.clear();
-    onAllRowsDeleted();
-    return CListCtrl::DeleteAllItems();
-}
-
-void CExtListCtrl::onRowInserted(int) {}
-
-void CExtListCtrl::onRowDeleted(int) {}
-
-void CExtListCtrl::onAllRowsDeleted() {}
-
 // Colours
-
-char CExtListCtrl::setBkColor(int row, char id)
-{
-    return m_ids.setBk(row, id);
-}
-
-char CExtListCtrl::setTextColor(int row, char id)
-{
-    return m_ids.setText(row, id);
-}
-
-char CExtListCtrl::GetItemBkColorId(int row) const
-{
-    return m_ids.bk(row);
-}
-
-char CExtListCtrl::GetItemTextColorId(int row) const
-{
-    return m_ids.text(row);
-}
-
-char CExtListCtrl::AddColor(const COLORREF& color)
-{
-    return m_ids.addColor(color);
-}
 
 COLORREF CExtListCtrl::GetColor(char id)
 {
@@ -183,22 +79,6 @@ void CExtListCtrl::SetGridBrush(CBrush* brush)
         m_pGridBrush.reset(brush);
 }
 
-BOOL CExtListCtrl::SetFullRowSel(BOOL bFullRowSel)
-{
-    ::LockWindowUpdate(m_hWnd);
-    m_bFullRowSel = bFullRowSel;
-    const DWORD before = GetStyle();
-    if (bFullRowSel)
-        ModifyStyle(0, LVS_OWNERDRAWFIXED);
-    else
-        ModifyStyle(LVS_OWNERDRAWFIXED, 0);
-    const BOOL changed = before != GetStyle();
-    if (changed && (GetStyle() & LVS_TYPEMASK) == LVS_REPORT)
-        Invalidate();
-    ::LockWindowUpdate(nullptr);
-    return changed;
-}
-
 // Drawing
 
 void CExtListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
@@ -213,11 +93,6 @@ void CExtListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     style.stateImageOffset = m_cxStateImageOffset;
     style.bandRight = m_bClientWidthSel ? m_cxClient : 0;
     ExtListRowPainter(*this, style).draw(*lpDrawItemStruct, rowColors(int(lpDrawItemStruct->itemID)));
-}
-
-bool CExtListCtrl::fullRowReport() const
-{
-    return m_bFullRowSel && (GetStyle() & LVS_TYPEMASK) == LVS_REPORT;
 }
 
 void CExtListCtrl::RepaintSelectedItems()
@@ -264,23 +139,14 @@ void CExtListCtrl::OnPaint()
 void CExtListCtrl::OnSetFocus(CWnd* pOldWnd)
 {
     Default();
-    if (pOldWnd && ::IsChild(m_hWnd, pOldWnd->m_hWnd))
-        return;
-    if (fullRowReport())
-        RepaintSelectedItems();
-    if (m_editors.current() && m_editors.current()->getWnd()->IsWindowVisible())
-        m_editors.current()->getWnd()->SetFocus();
+    onFocusGained(pOldWnd);
 }
 
 void CExtListCtrl::OnKillFocus(CWnd* pNewWnd)
 {
-    if (m_editors.current() && !m_editors.isOpenEditor(pNewWnd))
-        HideCtrl();
+    onFocusLeaving(pNewWnd);
     Default();
-    if (pNewWnd && ::IsChild(m_hWnd, pNewWnd->m_hWnd))
-        return;
-    if (fullRowReport())
-        RepaintSelectedItems();
+    onFocusLost(pNewWnd);
 }
 
 // Mouse
@@ -299,22 +165,12 @@ void CExtListCtrl::OnLButtonDblClk(UINT, CPoint)
 // A right click opens the cell's editor and leaves the selection alone.
 void CExtListCtrl::OnRButtonDown(UINT, CPoint point)
 {
-    HideCtrl();
-    int col = -1, row = -1;
-    if (GetCellAtPoint(point, col, row))
-        OnCellClk(col, row);
-}
-
-void CExtListCtrl::hideThenDefault(UINT, CPoint)
-{
-    HideCtrl();
-    Default();
+    onRightClick(point);
 }
 
 BOOL CExtListCtrl::PreTranslateMessage(MSG* pMsg)
 {
-    if (ExtListGeometry::closesEditor(*this, *pMsg))
-        HideCtrl();
+    onHeaderMessage(*pMsg);
     return CListCtrl::PreTranslateMessage(pMsg);
 }
 
@@ -322,8 +178,7 @@ BOOL CExtListCtrl::PreTranslateMessage(MSG* pMsg)
 
 BOOL CExtListCtrl::PreCreateWindow(CREATESTRUCTW& cs)
 {
-    cs.style = (cs.style & ~LVS_TYPEMASK) | LVS_REPORT | LVS_OWNERDRAWFIXED;
-    m_bFullRowSel = TRUE;
+    onPreCreate(cs);
     return CListCtrl::PreCreateWindow(cs);
 }
 
@@ -339,24 +194,6 @@ int CExtListCtrl::OnCreate(LPCREATESTRUCT)
     if (result != -1)
         subclass();
     return result;
-}
-
-void CExtListCtrl::subclass()
-{
-    HWND header = m_hWnd ? reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER)) : nullptr;
-    if (!header || header == m_header.m_hWnd)
-        return;
-    if (m_header.m_hWnd)
-        m_header.UnsubclassWindow();
-    m_header.SubclassWindow(header);
-}
-
-CSortHeaderCtrl* CExtListCtrl::getHeaderCtrl()
-{
-    HWND header = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
-    if (header && !FromHandlePermanent(header))
-        subclass(); // the control made its header after we took it over
-    return DYNAMIC_DOWNCAST(CSortHeaderCtrl, FromHandlePermanent(header));
 }
 
 LRESULT CExtListCtrl::OnSetImageList(WPARAM wParam, LPARAM lParam)
@@ -386,117 +223,8 @@ LRESULT CExtListCtrl::OnSetBkColorMsg(WPARAM, LPARAM lParam)
     return Default();
 }
 
-// Header states and the click history
-
 void CExtListCtrl::OnColumnclick(NMHDR* pNMHDR, LRESULT* pResult)
 {
-    int col = reinterpret_cast<NMLISTVIEW*>(pNMHDR)->iSubItem;
-    if (col >= 0) {
-        m_headerStates.clicked(col);
-        InvertColHeaderState(col);
-    }
-    onSort();
+    onColumnClicked(pNMHDR);
     *pResult = 0;
-}
-
-void CExtListCtrl::onSort()
-{
-    int latest = 0;
-    const int col = getClickedCol(latest);
-    if (col >= 0)
-        GetColHeaderState(col);
-}
-
-void CExtListCtrl::OnHeaderLButtonDown(int& x)
-{
-    int col = -1;
-    GetColumnAtX(x, col);
-    if (col == -1)
-        return;
-    m_headerStates.clicked(col);
-    InvertColHeaderState(col);
-}
-
-HeaderColState CExtListCtrl::GetColHeaderState(const int& col)
-{
-    return m_headerStates.get(col);
-}
-
-void CExtListCtrl::SetColHeaderState(int& col, HeaderColState& state)
-{
-    if (m_headerStates.set(col, state))
-        onChangeColState(col);
-}
-
-void CExtListCtrl::InvertColHeaderState(int& col)
-{
-    HeaderColState state = ExtListHeaderStates::opposite(GetColHeaderState(col));
-    SetColHeaderState(col, state);
-}
-
-void CExtListCtrl::onChangeColState(int& col)
-{
-    if (GetColHeaderState(col) == HeaderColAscending)
-        DrawArrowUpOnColHeader(col);
-    else
-        DrawArrowDownOnColHeader(col);
-}
-
-void CExtListCtrl::DrawArrowDownOnColHeader(int& col)
-{
-    if (CSortHeaderCtrl* header = getHeaderCtrl())
-        header->SetSortArrow(col, FALSE);
-}
-
-void CExtListCtrl::DrawArrowUpOnColHeader(int& col)
-{
-    if (CSortHeaderCtrl* header = getHeaderCtrl())
-        header->SetSortArrow(col, TRUE);
-}
-
-// Cells and editors
-
-void CExtListCtrl::GetColumnAtX(const int& x, int& col)
-{
-    col = ExtListGeometry::columnAtX(*this, x);
-}
-
-bool CExtListCtrl::GetCellAtPoint(CPoint& point, int& col, int& row)
-{
-    return ExtListGeometry::cellAtPoint(*this, point, col, row);
-}
-
-CPoint CExtListCtrl::GetPosCtrlToDisp()
-{
-    return m_editors.pos();
-}
-
-void CExtListCtrl::OnCellClk(int col, int row)
-{
-    m_editors.setPos(CPoint(col, row));
-    DrawCtrl(col, row);
-}
-
-void CExtListCtrl::DrawCtrl(int& col, int& row)
-{
-    m_editors.open(col, ExtListGeometry::editorRect(*this, col, row));
-}
-
-void CExtListCtrl::HideCtrl()
-{
-    m_editors.hide();
-}
-
-void CExtListCtrl::SetCtrlInCol(ICtrlInExtListCtrl* ctrl, const int& col, formatingCtrls format)
-{
-    if (!m_editors.set(ctrl, col))
-        return;
-    if (format == useListFont && ctrl->getWnd() && ctrl->getWnd()->m_hWnd)
-        ctrl->getWnd()->SetFont(GetFont(), TRUE);
-    ctrl->init(this);
-}
-
-ICtrlInExtListCtrl* CExtListCtrl::GetCtrlInCol(const int& col)
-{
-    return m_editors.get(col);
 }

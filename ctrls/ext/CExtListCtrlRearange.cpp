@@ -13,16 +13,6 @@ void CExtListCtrlRearange::dragCallback(CExtListCtrlRearange* user, int from, in
         user->DragColumn(from, to);
 }
 
-void CExtListCtrlRearange::subclass()
-{
-    HWND header = m_hWnd ? reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER)) : nullptr;
-    if (!header || header == m_rearangeHeader.m_hWnd)
-        return;
-    if (m_rearangeHeader.m_hWnd)
-        m_rearangeHeader.UnsubclassWindow();
-    m_rearangeHeader.SubclassWindow(header);
-}
-
 CRearangeHeaderCtrl* CExtListCtrlRearange::getHeaderCtrl()
 {
     return DYNAMIC_DOWNCAST(CRearangeHeaderCtrl, CExtListCtrl::getHeaderCtrl());

@@ -43,9 +43,10 @@ public:
     void DragColumn(int from, int to);
 
     CRearangeHeaderCtrl* getHeaderCtrl();
-    void subclass() override;
 
 protected:
+    CSortHeaderCtrl& headerMember() override { return m_rearangeHeader; }
+
     std::vector<CColumnData> m_columnData;
     CRearangeHeaderCtrl m_rearangeHeader;
 

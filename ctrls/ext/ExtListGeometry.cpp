@@ -58,4 +58,10 @@ bool closesEditor(const CListCtrl& list, const MSG& msg)
     }
 }
 
+int iconWidth(HIMAGELIST imageList)
+{
+    int cx = 0, cy = 0;
+    return imageList && ImageList_GetIconSize(imageList, &cx, &cy) ? cx : 0;
+}
+
 } // namespace ExtListGeometry

@@ -17,5 +17,7 @@ PRAMBLE_API CRect editorRect(const CListCtrl& list, int col, int row);
 // Whether the message is a click or scroll on the list's header, which
 // closes an open editor.
 PRAMBLE_API bool closesEditor(const CListCtrl& list, const MSG& msg);
+// The width of the list's icons, 0 when it cannot be read.
+PRAMBLE_API int iconWidth(HIMAGELIST imageList);
 
 } // namespace ExtListGeometry
