@@ -7,7 +7,6 @@
 #include "CSplashDlg.h"
 #include "ExeFolder.h"
 #include "ShellIds.h"
-#include "translate.h"
 
 #include <CLPGThreadManager.h>
 #include <IGDIpHelper.h>
@@ -46,7 +45,6 @@ BOOL COrvoApp::InitInstance()
     wchar_t path[259] = {};
     GetModuleFileNameW(nullptr, path, 259);
     g_exeFolder = exeFolderOf(path);
-    openLanguageFiles();
     joinMessageBoxHooks();
     IGDIpHelper::startupGDIp();
     INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
