@@ -1,0 +1,13 @@
+#pragma once
+
+#include <CExtImage.h>
+
+#include <initializer_list>
+
+class CImageCheckBox;
+
+// The pages' check-box images "CheckBox_Selected_2.tif" and
+// "CheckBox_Unselected_2.tif" from the program's skin folder, given to
+// `boxes` only when both load; otherwise the boxes keep their own look.
+void loadCheckBoxImages(CExtImage& selected, CExtImage& unselected,
+                        std::initializer_list<CImageCheckBox*> boxes);

@@ -1,0 +1,84 @@
+#include "SettingsHandler.h"
+
+#include "ProgramBusy.h"
+#include "translate.h"
+
+#include <CLPGDevice.h>
+#include <IError.h>
+#include <UserInterface.h>
+#include <Wfx.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace {
+
+const wchar_t kCaption[] = L"Kestrelwave";
+
+void reportHandlerError(CWnd* page, const wchar_t* handler, IError* error)
+{
+    std::unique_ptr<IError> owned(error);
+    showMessageBox(page, std::wstring(handler) + L"()\n" + owned->format(), kCaption, MB_OK);
+}
+
+} // namespace
+
+CLPGDevice* editableDevice()
+{
+    if (g_pDevice == nullptr || !g_pDevice->m_connected || ProgramBusy::isSet())
+        return nullptr;
+    return g_pDevice;
+}
+
+void runSettingsHandler(CWnd* page, const wchar_t* handler, const std::function<void()>& body,
+                        bool waitCursor)
+{
+    if (ProgramBusy::isSet())
+        return;
+    std::optional<WaitCursor> wait;
+    if (waitCursor)
+        wait.emplace();
+    try {
+        body();
+    } catch (IError* error) {
+        wait.reset();
+        reportHandlerError(page, handler, error);
+    }
+}
+
+bool writeSettingsBlock(CWnd* page, BlockWrite write)
+{
+    CLPGDevice* device = g_pDevice;
+    if (device != nullptr && (device->*write)())
+        return true;
+    showCantWrite(page);
+    return false;
+}
+
+bool changeSetting(CWnd* page, BlockWrite write, const std::function<bool(CSettingsRecord&)>& change)
+{
+    CLPGDevice* device = editableDevice();
+    if (device == nullptr || !change(device->m_settings))
+        return false;
+    return writeSettingsBlock(page, write);
+}
+
+void changeSettingAlways(CWnd* page, BlockWrite write, const std::function<void(CSettingsRecord&)>& change)
+{
+    if (g_pDevice == nullptr)
+        return;
+    change(g_pDevice->m_settings);
+    if (editableDevice() != nullptr)
+        writeSettingsBlock(page, write);
+}
+
+void showCantWrite(CWnd* page)
+{
+    showPageError(page, L"Can't write settings to device!");
+}
+
+void showPageError(CWnd* page, const wchar_t* text)
+{
+    showMessageBox(page, translate(text), kCaption, MB_ICONERROR);
+}

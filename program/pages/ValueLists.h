@@ -1,0 +1,22 @@
+#pragma once
+
+#include "CValueCmbBox.h"
+
+#include <windows.h>
+
+// Filling the pages' value lists.
+
+// Appends first, first + step, ... up to `last` inclusive. Each item is
+// first + i x step, so the last value is always there and no error
+// accumulates from one item to the next.
+void addValueRange(CValueCmbBox& box, int precision, double first, double last, double step);
+
+// Rebuilds a list (CValueCmbBox or CStrValueCmbBox) by `fill`, keeping the
+// selected index, or selecting the first item when none was selected.
+template <class Box, class Fill> void rebuildList(Box& box, Fill fill)
+{
+    const int selected = box.GetCurSel();
+    box.resetContent();
+    fill();
+    box.SetCurSel(selected == CB_ERR ? 0 : selected);
+}

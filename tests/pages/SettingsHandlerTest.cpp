@@ -1,0 +1,134 @@
+// The shared frame of the pages' settings handlers and their petrol procedure.
+
+#include "PetrolProcedure.h"
+#include "ProgramBusy.h"
+#include "SettingsHandler.h"
+#include "SettingsPagesSupport.h"
+
+#include <CLPGDevice.h>
+#include <IError.h>
+#include <UserInterface.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using pagestest::ConnectedBench;
+
+namespace {
+
+const wchar_t kCantWrite[] = L"Can't write settings to device!";
+
+class SimpleError : public IError
+{
+public:
+    SimpleError() : IError(5, L"here", __LINE__, L"test") { setMsgs(); }
+    void setMsgs() override
+    {
+        IError::setMsgs();
+        m_msgs.push_back(L"Broken on purpose.");
+    }
+};
+
+bool raiseSwitchDelay(CSettingsRecord& r)
+{
+    return setIfChanged(r.m_base.m_switchDelay, r.m_base.m_switchDelay + 1);
+}
+
+} // namespace
+
+TEST(SettingsHandler, WritesTheOneBlockOnlyWhenSomethingChanged)
+{
+    ConnectedBench bench;
+    std::vector<bool> cursor;
+    setWaitCursorHook([&](bool shown) { cursor.push_back(shown); });
+    runSettingsHandler(nullptr, L"CPage::OnA",
+                       [] { changeSetting(nullptr, &CLPGDevice::writeBlock31, raiseSwitchDelay); });
+    runSettingsHandler(nullptr, L"CPage::OnB", [] {
+        changeSetting(nullptr, &CLPGDevice::writeBlock31, [](CSettingsRecord&) { return false; });
+    });
+    runSettingsHandler(
+        nullptr, L"CPage::OnC", [] {}, false);
+    setWaitCursorHook(nullptr);
+    EXPECT_EQ((std::vector<int>{31}), bench.steps());
+    EXPECT_EQ((std::vector<bool>{true, false, true, false}), cursor);
+    EXPECT_TRUE(bench.messages.empty());
+}
+
+TEST(SettingsHandler, NothingChangesWithoutAControllerOrInsideAProcedure)
+{
+    ConnectedBench bench;
+    const double before = bench.device->m_settings.m_base.m_switchDelay;
+    bench.device->m_connected = false;
+    EXPECT_FALSE(changeSetting(nullptr, &CLPGDevice::writeBlock31, raiseSwitchDelay));
+    bench.device->m_connected = true;
+    {
+        ProgramBusy busy;
+        bool ran = false;
+        runSettingsHandler(nullptr, L"CPage::OnA", [&] { ran = true; });
+        EXPECT_FALSE(ran);
+        EXPECT_EQ(nullptr, editableDevice());
+    }
+    EXPECT_EQ(before, bench.device->m_settings.m_base.m_switchDelay);
+    EXPECT_TRUE(bench.requests().empty());
+
+    // The check boxes that say so change the record all the same.
+    bench.device->m_connected = false;
+    changeSettingAlways(nullptr, &CLPGDevice::writeBlock31,
+                        [](CSettingsRecord& r) { r.m_base.m_flags ^= 0x40; });
+    EXPECT_NE(0, bench.device->m_settings.m_base.m_flags & 0x40);
+    EXPECT_TRUE(bench.requests().empty());
+}
+
+TEST(SettingsHandler, FailuresAreSaidAndTheRecordKeepsTheChange)
+{
+    ConnectedBench bench;
+    bench.with([](kwsim::SimState& s) { s.faults.config.silent = true; });
+    runSettingsHandler(nullptr, L"CPage::OnA",
+                       [] { changeSetting(nullptr, &CLPGDevice::writeBlock31, raiseSwitchDelay); });
+    ASSERT_EQ(1u, bench.messages.size());
+    EXPECT_EQ(kCantWrite, bench.messages[0].text);
+    EXPECT_EQ(L"Kestrelwave", bench.messages[0].caption);
+    EXPECT_EQ(unsigned(MB_ICONERROR), bench.messages[0].flags);
+
+    bench.messages.clear();
+    runSettingsHandler(nullptr, L"CPage::OnBroken", [] { throw static_cast<IError*>(new SimpleError); });
+    ASSERT_EQ(1u, bench.messages.size());
+    EXPECT_EQ(0u, bench.messages[0].text.find(L"CPage::OnBroken()\n"));
+    EXPECT_NE(std::wstring::npos, bench.messages[0].text.find(L"Broken on purpose."));
+    EXPECT_EQ(unsigned(MB_OK), bench.messages[0].flags);
+}
+
+TEST(PetrolProcedure, PetrolWriteResetThenBackToGas)
+{
+    ConnectedBench bench;
+    bench.liveMode(3);
+    // Its waits pump messages: the busy flag keeps other actions out meanwhile.
+    bool busyInside = false;
+    setMessagePumpHook([&] { busyInside = busyInside || ProgramBusy::isSet(); });
+    EXPECT_TRUE(runPetrolProcedure(nullptr, *bench.device, &CLPGDevice::writeBlock26));
+    setMessagePumpHook(nullptr);
+    EXPECT_TRUE(busyInside);
+    EXPECT_FALSE(ProgramBusy::isSet());
+    EXPECT_EQ((std::vector<int>{1002, 1036, 26, 1002, 1036, 1010, 1003}), bench.steps());
+
+    // On petrol before: it stays there.
+    bench.clearRequests();
+    bench.liveMode(2);
+    EXPECT_TRUE(runPetrolProcedure(nullptr, *bench.device, &CLPGDevice::writeBlock26));
+    EXPECT_EQ((std::vector<int>{1002, 1036, 26, 1002, 1036, 1010}), bench.steps());
+}
+
+TEST(PetrolProcedure, AFailedStepStopsOnPetrolWithItsMessage)
+{
+    ConnectedBench bench;
+    bench.liveMode(3);
+    // A controller gone quiet: the write fails, no reset, no return to gas.
+    bench.with([](kwsim::SimState& s) { s.faults.config.silent = true; });
+    EXPECT_FALSE(
+        runPetrolProcedure(nullptr, *bench.device, &CLPGDevice::writeBlock26, L"Can't reset LPG device!"));
+    EXPECT_EQ(std::vector<std::wstring>{kCantWrite}, bench.texts());
+    const std::vector<int> steps = bench.steps();
+    EXPECT_EQ(0, std::count(steps.begin(), steps.end(), 1010));
+    EXPECT_EQ(0, std::count(steps.begin(), steps.end(), 1003));
+}
