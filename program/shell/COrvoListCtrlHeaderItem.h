@@ -2,8 +2,8 @@
 
 #include <CGDIpListCtrlHeaderItem.h>
 
-// A header column of the program's drawn lists, in the program's shape;
-// the page sets its format and colours.
+// A header column of the program's drawn lists: centred single-line
+// captions cut with an ellipsis on a plain grey cell in every state.
 class COrvoListCtrlHeaderItem : public CGDIpListCtrlHeaderItem
 {
 public:

@@ -109,6 +109,7 @@ SimController::SimController(const SimConfig& config) : m_state(config.seed), m_
     m_state.live.switchNever = config.switchNever;
     m_state.obd.ecus = config.ecus;
     m_state.faults.config = config.faults;
+    m_state.refusedBlocks = config.refusedBlocks;
 }
 
 std::vector<uint8_t> SimController::receive(const uint8_t* data, size_t size, int64_t nowUs)
@@ -266,7 +267,7 @@ SimReply SimController::identification() const
 
 SimReply SimController::readBlock(uint8_t block) const
 {
-    if (!m_state.blocks.present(block))
+    if (!m_state.blocks.present(block) || m_state.refusedBlocks.count(block))
         return refuse();
     return {block, m_state.blocks.get(block)};
 }
@@ -275,7 +276,7 @@ SimReply SimController::writeBlock(uint8_t block, const std::vector<uint8_t>& pa
 {
     const BlockLayout* layout = SimBlocks::layoutOfBlock(block);
     SimBlocks& blocks = m_state.blocks;
-    if (!layout || !layout->writable || !blocks.present(block) ||
+    if (!layout || !layout->writable || !blocks.present(block) || m_state.refusedBlocks.count(block) ||
         payload.size() != SimBlocks::lengthFor(block, blocks.version()))
         return refuse();
     blocks.set(block, payload);

@@ -32,6 +32,7 @@
 #include <map>
 #include <mutex>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,7 @@ struct SimConfig
     std::vector<SimEcu> ecus{SimEcu::can11()};
     SimFaults faults;
     std::map<uint8_t, std::vector<uint8_t>> blocks; // stored over the defaults
+    std::set<uint8_t> refusedBlocks;                // reads and writes refused
 };
 
 struct SimState
@@ -81,6 +83,8 @@ struct SimState
     uint8_t obdBank1 = 100; // request 39: correction + 100
     uint8_t obdBank2 = 100;
     unsigned resets = 0;
+    // Blocks whose reads and writes the controller refuses.
+    std::set<uint8_t> refusedBlocks;
     std::vector<SimRequest> log;
     // Raw bytes sent instead of the next replies, one entry per request, as
     // they stand (no faults applied); the requests still act.

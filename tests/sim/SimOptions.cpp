@@ -108,6 +108,15 @@ bool parseBadSumRun(const std::wstring& v, KwSimOptions& o)
     return true;
 }
 
+bool parseRefusedBlock(const std::wstring& v, KwSimOptions& o)
+{
+    unsigned long n;
+    if (!toNumber(v, 255, n))
+        return false;
+    o.config.refusedBlocks.insert(static_cast<uint8_t>(n));
+    return true;
+}
+
 bool parseHardware(const std::wstring& v, KwSimOptions& o)
 {
     unsigned long n;
@@ -212,6 +221,7 @@ const std::map<std::wstring, Option>& options()
         {L"--dtc", {true, codes(&SimEcu::storedCodes)}},
         {L"--pending", {true, codes(&SimEcu::pendingCodes)}},
         {L"--block", {true, parseBlock}},
+        {L"--refuse-block", {true, parseRefusedBlock}},
         {L"--silent", {false, flag([](KwSimOptions& o) { o.config.faults.silent = true; })}},
         {L"--drop", {true, rate(&SimFaults::dropRate)}},
         {L"--bad-checksum", {true, rate(&SimFaults::badChecksumRate)}},
@@ -276,7 +286,7 @@ std::wstring kwSimUsage()
            L"  --bootloader --boot-code N --access-code CODE\n"
            L"  --switch-delay SAMPLES --switch-never\n"
            L"  --obd-module --ecu none|can11|can11-250|can29|can29-250|kline-slow|kline-fast\n"
-           L"  --dtc P0301,... --pending P0171,... --block N:HEX\n"
+           L"  --dtc P0301,... --pending P0171,... --block N:HEX --refuse-block N\n"
            L"  --silent --drop RATE --bad-checksum RATE --garbage RATE[:MAX] --garbage-any-byte\n"
            L"  --stop-after N --bad-checksum-run AFTER:COUNT\n";
 }

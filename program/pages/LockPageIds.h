@@ -1,0 +1,13 @@
+#pragma once
+
+// Control ids of the credit and inspection (lock) page.
+
+#define IDC_LOCK_CHK_INSPECTION 1094
+#define IDC_LOCK_CHK_CREDIT 1095
+#define IDC_LOCK_LBL_CREDIT 1096
+#define IDC_LOCK_CMB_CREDIT 1097
+#define IDC_LOCK_UNIT_CREDIT 1098
+#define IDC_LOCK_LBL_INSPECTION 1099
+#define IDC_LOCK_CMB_INSPECTION 1100
+#define IDC_LOCK_UNIT_INSPECTION 1101
+#define IDC_LOCK_BUTTON 1102

@@ -1,0 +1,60 @@
+#pragma once
+
+// A page of the program in a window of its own, its controller object
+// talking to the in-process simulated controller. Message boxes are
+// recorded by the bench (answered OK).
+
+#include "SimBench.h"
+#include "UiTestSupport.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace pagetest {
+
+class PageBench
+{
+public:
+    explicit PageBench(const kwsim::SimConfig& config = kwsim::SimConfig());
+
+    // The controller found and read as the program's connection reads it,
+    // then the requests cleared.
+    void connect();
+    // The page made in the host window, registered nowhere, shown the way
+    // the host shows it (v_init, v_activate).
+    template <class Page> std::unique_ptr<Page> makePage(UINT templateId)
+    {
+        auto page = std::make_unique<Page>(nullptr);
+        page->Create(templateId, &host);
+        page->MoveWindow(0, 0, kWidth, kHeight);
+        page->v_init();
+        page->ShowWindow(SW_SHOW);
+        page->v_activate();
+        return page;
+    }
+
+    CLPGDevice& device() { return *sim.device; }
+    CSettingsRecord& record() { return sim.device->m_settings; }
+    // "cmd/selector" of each request since the last clear, live samples left out.
+    std::vector<std::string> traffic();
+    // The command codes of the block writes since the last clear.
+    std::vector<int> writes();
+    std::vector<std::wstring> messages() const { return sim.texts(); }
+
+    static const int kWidth = 900;
+    static const int kHeight = 640;
+
+    kwtest::SimBench sim;
+    uitest::HostWindow host;
+};
+
+// A click of the control `id` of `page`, as the control tells its parent.
+void click(CWnd& page, int id);
+// Chooses item number `item` of the drop-down list `id`, as the user would.
+void choose(CWnd& page, int id, int item);
+std::wstring text(CWnd& page, int id);
+bool enabled(CWnd& page, int id);
+bool visible(CWnd& page, int id);
+
+} // namespace pagetest
