@@ -49,8 +49,8 @@ int groupingOf(const uint8_t* configuration)
 
 bool sameGrouping(const Grouping& a, const Grouping& b, int cylinders)
 {
-    const uint8_t mask = cylinderMask(cylinders);
     const int n = std::clamp(cylinders, 0, 8);
+    const uint8_t mask = static_cast<uint8_t>((1u << n) - 1);
     for (int i = 0; i < n; ++i)
         if ((a[i] & mask) != (b[i] & mask))
             return false;

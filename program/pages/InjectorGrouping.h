@@ -23,8 +23,9 @@ uint8_t cylinderMask(int cylinders);
 // Full Group, else Half Group, else Sequence, by equalByCylinders against
 // the record's configuration `configuration`.
 int groupingOf(const uint8_t* configuration);
-// The first `cylinders` bytes equal under the mask: an injector added to an
-// empty group is a change here, unlike in equalByCylinders.
+// The map's cells of `cylinders` injectors and groups equal: an injector
+// added to an empty group is a change here, unlike in equalByCylinders, and
+// bits of injectors the map does not show are no change.
 bool sameGrouping(const Grouping& a, const Grouping& b, int cylinders);
 
 // The sequence advance order from the injectors' values: injector i takes

@@ -255,3 +255,13 @@ TEST(InjectorGrouping, AdvanceOrderSortsEqualValuesByIndexAndNeedsAnInjector)
     EXPECT_FALSE(advanceOrder(equal, sequence, 0, order));
     EXPECT_EQ(Grouping{}.size(), size_t(std::count(order.begin(), order.end(), 0xFF)));
 }
+
+TEST(InjectorGrouping, MapComparisonSeesEveryShownCellAndNoOther)
+{
+    // An injector added to an empty group is a change.
+    EXPECT_FALSE(sameGrouping({0, 2, 4, 8, 0, 0, 0, 0}, {1, 2, 4, 8, 0, 0, 0, 0}, 4));
+    // Half Group of five cylinders: injectors 6 to 8 are not on the map.
+    EXPECT_TRUE(sameGrouping(groupingPattern(kHalfGroup), {0x15, 0x0A, 0, 0, 0, 0, 0, 0}, 5));
+    EXPECT_TRUE(sameGrouping(groupingPattern(kSequence), groupingPattern(kSequence), 8));
+    EXPECT_FALSE(sameGrouping(groupingPattern(kSequence), groupingPattern(kFullGroup), 8));
+}
