@@ -238,12 +238,8 @@ void CSensorsMPDlg::checkBoxChanged(const wchar_t* handler, bool (CLPGDevice::*w
                                     const std::function<void(CSettingsRecord&)>& change)
 {
     runSettingsHandler(this, handler, [&] {
-        if (!g_pDevice)
-            return;
         UpdateData(TRUE);
-        change(record());
-        if (editableDevice())
-            writeSettingsBlock(this, write);
+        changeSettingAlways(this, write, change);
     });
 }
 
