@@ -15,8 +15,6 @@
 
 namespace {
 
-const int kHeaderFontHeight = 20;
-const int kHeaderDivisor = 25;
 const int kClosedHeight = 56;
 const int kSequenceAdvanceVersion = 805;
 const unsigned char kSequenceAdvanceHardware = '0';
@@ -84,7 +82,6 @@ END_MESSAGE_MAP()
 
 CSensorsMPDlg::CSensorsMPDlg(CWnd* pParent) : CGDIpMultiPageDialog(IDD_SENSORS, pParent)
 {
-    makeHeaderFont(kHeaderFontHeight);
     const COLORREF colors[8] = {RGB(213, 213, 0),  RGB(0, 200, 0),     RGB(170, 0, 0),  RGB(0, 0, 200),
                                 RGB(255, 127, 40), RGB(128, 128, 255), RGB(108, 54, 0), RGB(128, 128, 128)};
     std::copy(std::begin(colors), std::end(colors), m_injMap.m_injColors);
@@ -92,14 +89,6 @@ CSensorsMPDlg::CSensorsMPDlg(CWnd* pParent) : CGDIpMultiPageDialog(IDD_SENSORS, 
 }
 
 CSensorsMPDlg::~CSensorsMPDlg() = default;
-
-void CSensorsMPDlg::makeHeaderFont(int height)
-{
-    m_headerFont.DeleteObject();
-    m_headerFont.CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, TRUE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, FF_MODERN,
-                             L"Times New Roman");
-}
 
 void CSensorsMPDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -136,6 +125,7 @@ BOOL CSensorsMPDlg::OnInitDialog()
         list->m_closedHeight = kClosedHeight;
     m_injMap.CreateFromStatic(IDC_SENS_INJ_MAP, this);
     CGDIpMultiPageDialog::OnInitDialog();
+    m_headerFont.attach({&m_heading});
     loadCheckBoxImages(m_selectedImage, m_unselectedImage,
                        {&m_chkWarming, &m_chkDelayValves, &m_chkWarmingExt, &m_chkSeqAdvance});
     v_translate();
@@ -146,12 +136,8 @@ void CSensorsMPDlg::OnSize(UINT nType, int cx, int cy)
 {
     m_cmbInjConfig.m_closedHeight = kClosedHeight;
     CGDIpMultiPageDialog::OnSize(nType, cx, cy);
-    if (!m_heading.GetSafeHwnd())
-        return;
-    CRect client;
-    GetClientRect(&client);
-    makeHeaderFont(-(client.Height() / kHeaderDivisor));
-    m_heading.SetFont(&m_headerFont);
+    if (m_heading.GetSafeHwnd())
+        m_headerFont.resize(*this, cy);
 }
 
 void CSensorsMPDlg::v_translate()

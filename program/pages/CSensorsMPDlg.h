@@ -9,6 +9,7 @@
 #include "CValueCmbBox.h"
 #include "IMultilangGUI.h"
 #include "InjectorGrouping.h"
+#include "PageHeadingFont.h"
 
 #include <CExtImage.h>
 #include <CSettingsRecord.h>
@@ -65,7 +66,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void makeHeaderFont(int height);
     void fillLists();
     void fillControls(const CSettingsRecord& record);
     void showSequenceAdvance(const CSettingsRecord& record);
@@ -85,7 +85,7 @@ private:
     Grouping mapBytes();
     bool resetWithoutOwner(CLPGDevice& device);
 
-    CFont m_headerFont;
+    PageHeadingFont m_headerFont;
     CStrValueCmbBox m_cmbLambda;
     CStrValueCmbBox m_cmbPressure;
     CStrValueCmbBox m_cmbGasTempr;
