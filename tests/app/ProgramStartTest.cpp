@@ -5,6 +5,7 @@
 #include "ProgramRun.h"
 #include "RawPort.h"
 #include "SimController.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -115,6 +116,27 @@ TEST(Program, StartsConnectsShowsEveryPageAndClosesCleanly)
     PostMessageW(program.page(327), WM_KEYDOWN, VK_F7, 0);
     EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(program.page(320)) != FALSE; }, 5000));
     EXPECT_TRUE(program.screenshot(L"page-rpm-map-3d"));
+
+    // The oscilloscope running live, then a recording read back ("Start",
+    // then "Otwórz"); the value boxes follow the cursor in playback.
+    ASSERT_TRUE(program.selectTreeItem(7));
+    HWND oscilloscope = program.page(321);
+    PostMessageW(oscilloscope, WM_COMMAND, MAKEWPARAM(1083, BN_CLICKED), 0);
+    Sleep(3000);
+    EXPECT_TRUE(program.screenshot(L"page-oscilloscope-live"));
+    kwtest::TempDir recordings;
+    std::string recording;
+    for (int n = 0; n < 400; ++n) {
+        recording += std::to_string(n % 100 < 50 ? 3 : 2) + "\t" + std::to_string(800 + n * 10);
+        for (int c = 0; c < 8; ++c)
+            recording += "\t" + std::to_string(2 + (n + c) % 30 / 5.0) + "\t" + std::to_string(2.5 + n % 20 / 4.0);
+        recording += "\t" + std::to_string(100 + n % 50) + "\t35\t40\t80\t0.8\t0.2\t0\t0\t0\t0\t0\t0\t0\t0\n";
+    }
+    ASSERT_TRUE(kwtest::writeFileBytes(recordings.file(L"TRIP.OSC"), recording));
+    PostMessageW(oscilloscope, WM_COMMAND, MAKEWPARAM(1001, BN_CLICKED), 0);
+    EXPECT_TRUE(program.answerOpenFile(recordings.file(L"TRIP.OSC"), 10000));
+    Sleep(500);
+    EXPECT_TRUE(program.screenshot(L"page-oscilloscope-recording"));
 
     // Closing while live data runs: the thread ends, this first connection
     // is recorded in block 19, the line goes quiet and the port is free.
