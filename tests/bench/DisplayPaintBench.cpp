@@ -83,26 +83,6 @@ void fillTable(CCellArray& table, CFont& font)
         (*table.getTable())[4][r]->setSel(true);
 }
 
-// Milliseconds of each of `runs` calls.
-std::vector<double> timeRuns(int runs, const std::function<void()>& run)
-{
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        const double start = secondsNow();
-        run();
-        ms.push_back((secondsNow() - start) * 1000.0);
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms;
-}
-
-void report(const char* what, const std::vector<double>& ms)
-{
-    const double median = ms[ms.size() / 2];
-    const double p99 = ms[std::min(ms.size() - 1, size_t(std::ceil(ms.size() * 0.99)) - 1)];
-    std::printf("%-44s median %7.3f ms   99th percentile %7.3f ms\n", what, median, p99);
-}
-
 // With the erase that the table's cells ask for when they change.
 void paintNow(CWnd& wnd, UINT erase = 0)
 {

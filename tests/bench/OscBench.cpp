@@ -41,24 +41,6 @@ void paintNow(CWnd& wnd)
     wnd.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
-std::vector<double> timeRuns(int runs, const std::function<void()>& run)
-{
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        const double start = secondsNow();
-        run();
-        ms.push_back((secondsNow() - start) * 1000.0);
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms;
-}
-
-void report(const char* what, const std::vector<double>& ms)
-{
-    const double p99 = ms[std::min(ms.size() - 1, size_t(std::ceil(ms.size() * 0.99)) - 1)];
-    std::printf("%-52s median %7.3f ms   99th percentile %7.3f ms\n", what, ms[ms.size() / 2], p99);
-}
-
 std::wstring writeRecording(const kwtest::TempDir& dir, const wchar_t* name, int lines)
 {
     std::mt19937 random(1);
