@@ -34,6 +34,15 @@ void click(CWnd& page, int id)
     page.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(::GetDlgItem(page.GetSafeHwnd(), id)));
 }
 
+// A click on a check box as the user makes it: the box turns, then tells the page.
+void toggle(CWnd& page, int id)
+{
+    HWND box = ::GetDlgItem(page.GetSafeHwnd(), id);
+    ::SendMessageW(box, BM_SETCHECK,
+                   ::SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED, 0);
+    click(page, id);
+}
+
 bool checked(CWnd& page, int id)
 {
     return ::SendMessageW(::GetDlgItem(page.GetSafeHwnd(), id), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -63,12 +72,12 @@ TEST(MapsPages, OscilloscopeBoxesFollowTheLinesAndARecordingReadsBack)
     for (const auto& b : boxes)
         EXPECT_EQ(chart.isLineShown(b.line), checked(*page, b.box)) << b.box;
     EXPECT_FALSE(chart.isLineShown(4));
-    ::SendMessageW(::GetDlgItem(page->GetSafeHwnd(), 1023), BM_CLICK, 0, 0);
+    toggle(*page, 1023);
     EXPECT_TRUE(chart.isLineShown(4));
-    ::SendMessageW(::GetDlgItem(page->GetSafeHwnd(), 1021), BM_CLICK, 0, 0);
+    toggle(*page, 1021);
     for (unsigned id = 12; id < 20; ++id)
         EXPECT_FALSE(chart.isLineShown(id));
-    ::SendMessageW(::GetDlgItem(page->GetSafeHwnd(), 1021), BM_CLICK, 0, 0);
+    toggle(*page, 1021);
     EXPECT_TRUE(chart.isLineShown(12));
     EXPECT_FALSE(chart.isLineShown(13));
 
@@ -84,11 +93,6 @@ TEST(MapsPages, OscilloscopeBoxesFollowTheLinesAndARecordingReadsBack)
     click(*page, 1003);
     EXPECT_FALSE(chart.isPaused());
     bench.pumpFor(1500);
-    const std::string written = fileText(bench.openPath);
-    COscRecording recording;
-    ASSERT_TRUE(recording.feed(written));
-    EXPECT_GE(recording.total(), 5u);
-    EXPECT_EQ(written.size(), written.rfind('\n') + 1);
     for (int n = 0; n < 5; ++n)
         page->v_onTimer();
     bench.pumpFor(100);
@@ -97,11 +101,18 @@ TEST(MapsPages, OscilloscopeBoxesFollowTheLinesAndARecordingReadsBack)
     ::GetWindowTextW(::GetDlgItem(page->GetSafeHwnd(), 1016), live.GetBuffer(64), 64);
     live.ReleaseBuffer();
     EXPECT_FALSE(live.IsEmpty());
+    // The thread's file is whole once the thread ends.
+    ASSERT_TRUE(bench.doc().stopDiagThread());
+    const std::string written = fileText(bench.openPath);
+    COscRecording recording;
+    ASSERT_TRUE(recording.feed(written));
+    EXPECT_GE(recording.total(), 5u);
+    EXPECT_EQ(written.size(), written.rfind('\n') + 1);
 
     // "Otwórz" on it: playback, the boxes following the cursor.
     click(*page, 1001);
     EXPECT_TRUE(chart.isPaused() && chart.isReadMode());
-    EXPECT_GE(chart.nextX(), 6 * int(recording.total()));
+    EXPECT_EQ(6 * int(recording.total()), chart.nextX());
     page->v_onTimer();
     wchar_t shown[64] = {};
     ::GetWindowTextW(::GetDlgItem(page->GetSafeHwnd(), 1016), shown, 64);
