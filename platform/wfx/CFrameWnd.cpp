@@ -17,6 +17,7 @@ ON_WM_CLOSE()
 ON_WM_SIZE()
 ON_WM_SETFOCUS()
 ON_WM_INITMENUPOPUP()
+ON_MESSAGE(WM_IDLEUPDATECMDUI, &CFrameWnd::OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
@@ -40,6 +41,7 @@ CFrameWnd::~CFrameWnd()
     m_bAutoDelete = FALSE;
     if (m_hWnd && FromHandlePermanent(m_hWnd) == this)
         DestroyWindow();
+    forgetControlBars();
     CWinThread* thread = AfxGetThread();
     if (thread->m_pMainWnd == this)
         thread->m_pMainWnd = nullptr;
@@ -160,7 +162,12 @@ void CFrameWnd::RecalcLayout(BOOL)
     m_bInRecalcLayout = FALSE;
 }
 
-void CFrameWnd::RecalcPaneLayout(CRect&) {}
+void CFrameWnd::RecalcPaneLayout(CRect& rectClient)
+{
+    CRect rest;
+    RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposDefault, &rest, &rectClient);
+    rectClient = rest;
+}
 
 void CFrameWnd::ActivateFrame(int nCmdShow)
 {

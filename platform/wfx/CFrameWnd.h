@@ -1,8 +1,13 @@
 #pragma once
 
 #include "CWnd.h"
+#include "WfxBarStyles.h"
 #include "WfxRes.h"
 
+#include <vector>
+
+class CControlBar;
+class CDockBar;
 class CDocument;
 class CView;
 struct CCreateContext;
@@ -61,6 +66,19 @@ public:
     void SetTitle(LPCWSTR lpszTitle) { m_strTitle = lpszTitle; }
     CString GetTitle() const { return m_strTitle; }
 
+    // Docking: dock bars along the edges named (CBRS_ALIGN_*) that do not
+    // exist yet; control bars docked in them, floating in a frame of
+    // m_pFloatingFrameClass, shown and hidden (see CControlBar).
+    CRuntimeClass* m_pFloatingFrameClass = nullptr;
+    void EnableDocking(DWORD dwDockStyle);
+    // nDockBarID 0: the first dock bar (top, bottom, left, right) the bar may use.
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    // At the screen point (the floating frame's top left).
+    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    CControlBar* GetControlBar(UINT nID);
+
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, WfxCmdHandlerInfo* pHandlerInfo) override;
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -78,6 +96,7 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
 
     CView* m_pViewActive = nullptr;
     CString m_strTitle;
@@ -85,4 +104,12 @@ protected:
     BOOL m_bInRecalcLayout = FALSE;
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    friend class CControlBar;
+    void addControlBar(CControlBar* pBar);
+    void removeControlBar(CControlBar* pBar);
+    void forgetControlBars();
+
+    std::vector<CControlBar*> m_listControlBars; // the bars whose dock site this frame is
 };

@@ -229,6 +229,19 @@ public:
     BOOL IsChild(const CWnd* pWnd) const { return pWnd && ::IsChild(m_hWnd, pWnd->m_hWnd); }
     virtual BOOL IsFrameWnd() const;
 
+    // Lays out the control bars among the children with ids nIDFirst to
+    // nIDLast along the edges of the client rectangle (or lpRectClient): the
+    // bars that stand alone first, then the dock bars. The child nIDLeftOver
+    // gets what is left, which lpRectParam also receives when given. With
+    // reposQuery nothing moves.
+    enum RepositionFlags : UINT
+    {
+        reposDefault = 0,
+        reposQuery = 1
+    };
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
+                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
+
     int GetDlgItemText(int nID, LPWSTR lpStr, int nMaxCount) const
     {
         return int(::GetDlgItemTextW(m_hWnd, nID, lpStr, nMaxCount));

@@ -24,3 +24,13 @@
 
 // What a wizard sheet's Finish button ends DoModal with.
 #define ID_WIZFINISH 0x3025
+
+// Control bars of a frame: the status bar and the four dock bars (and the
+// dock bar of a floating bar's frame).
+#define AFX_IDW_STATUS_BAR 0xE801
+#define AFX_IDW_DOCKBAR_TOP 0xE81B
+#define AFX_IDW_DOCKBAR_LEFT 0xE81C
+#define AFX_IDW_DOCKBAR_RIGHT 0xE81D
+#define AFX_IDW_DOCKBAR_BOTTOM 0xE81E
+#define AFX_IDW_DOCKBAR_FLOAT 0xE81F
+#define AFX_IDW_PANE_LAST 0xE9FF

@@ -1,0 +1,34 @@
+#pragma once
+
+// Bar styles: a control bar's or pane's own style word, kept apart from its
+// window style (the low word of a creation style is taken as bar style).
+#define CBRS_FLOATING 0x0001L
+#define CBRS_SIZE_FIXED 0x0002L
+#define CBRS_SIZE_DYNAMIC 0x0004L
+#define CBRS_BORDER_LEFT 0x0100L
+#define CBRS_BORDER_TOP 0x0200L
+#define CBRS_BORDER_RIGHT 0x0400L
+#define CBRS_BORDER_BOTTOM 0x0800L
+#define CBRS_BORDER_ANY 0x0F00L
+#define CBRS_ALIGN_LEFT 0x1000L
+#define CBRS_ALIGN_TOP 0x2000L
+#define CBRS_ALIGN_RIGHT 0x4000L
+#define CBRS_ALIGN_BOTTOM 0x8000L
+#define CBRS_ALIGN_ANY 0xF000L
+#define CBRS_GRIPPER 0x00400000L
+#define CBRS_ALL 0x0040FFFFL
+#define CBRS_ORIENT_HORZ (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)
+#define CBRS_ORIENT_VERT (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)
+#define CBRS_TOP (CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM)
+#define CBRS_BOTTOM (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP)
+#define CBRS_LEFT (CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT)
+#define CBRS_RIGHT (CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT)
+
+// Layout modes of CControlBar::CalcDynamicLayout.
+#define LM_STRETCH 0x01
+#define LM_HORZ 0x02
+#define LM_MRUWIDTH 0x04
+#define LM_HORZDOCK 0x08
+#define LM_VERTDOCK 0x10
+#define LM_LENGTHY 0x20
+#define LM_COMMIT 0x40
