@@ -1,0 +1,5 @@
+#include "CSCBDockBar.h"
+
+CSCBDockBar::CSCBDockBar() = default;
+
+CSCBDockBar::~CSCBDockBar() = default;
