@@ -77,6 +77,7 @@ void bringFramesForward(CDocument* document)
         for (CWnd* wnd = view ? view->GetParent() : nullptr; wnd; wnd = wnd->GetParent())
             if (wnd->IsKindOf(RUNTIME_CLASS(CMDIChildWnd))) {
                 wnd->BringWindowToTop();
+
                 break;
             }
     }
@@ -94,9 +95,14 @@ void CQuillbaseDoc::activate()
         CString name;
         if (!docTemplate->GetDocString(name, CDocTemplate::docName) || name.str() != m_templateKey)
             continue;
-        POSITION docPos = docTemplate->GetFirstDocPosition();
-        CDocument* open = docPos ? docTemplate->GetNextDoc(docPos) : nullptr;
-        if (open) // a template with no open document has nothing to bring forward
+        // The refused document itself (already in its template) is passed
+        // over; a template with no other document has nothing to bring forward.
+        CDocument* open = nullptr;
+        for (POSITION docPos = docTemplate->GetFirstDocPosition(); docPos && !open;) {
+            CDocument* document = docTemplate->GetNextDoc(docPos);
+            open = document != this ? document : nullptr;
+        }
+        if (open)
             bringFramesForward(open);
     }
 }

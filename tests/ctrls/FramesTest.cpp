@@ -305,15 +305,13 @@ TEST(SizingControlBar, CloseButtonLightsUnderTheMouseAndHidesTheBar)
 
     CPoint button = screenCentre(bar, bar.button().GetRect());
     EXPECT_EQ(LRESULT(HTCLOSE), bar.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(button.x, button.y)));
-    // Away from the mouse pointer (which this test leaves alone: other tests
-    // running beside it use it) the button is drawn flat.
+    ASSERT_TRUE(::SetCursorPos(button.x, button.y));
     bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-    CPoint pointer;
-    ::GetCursorPos(&pointer);
-    if (bar.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pointer.x, pointer.y)) != HTCLOSE) {
-        EXPECT_FALSE(bar.button().m_bRaised);
-        EXPECT_FALSE(bar.button().m_bPushed);
-    }
+    EXPECT_TRUE(bar.button().m_bRaised);
+    EXPECT_FALSE(bar.button().m_bPushed);
+    ::SetCursorPos(button.x, button.y + 100);
+    bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_FALSE(bar.button().m_bRaised);
 
     bar.SendMessage(WM_NCLBUTTONUP, HTCLOSE, MAKELPARAM(button.x, button.y));
     EXPECT_FALSE(bar.IsWindowVisible());
