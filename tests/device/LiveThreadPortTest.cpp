@@ -194,7 +194,7 @@ TEST_F(LiveThreadOnPort, StopAndRestartFiftyTimesAgainstASlowController)
         ASSERT_TRUE(waitFor([&] { return sim.requestCount() > before; }, 3000)) << i;
         const ULONGLONG asked = GetTickCount64();
         ASSERT_TRUE(device->m_diagThread.stop()) << i;
-        EXPECT_GE(GetTickCount64() - asked, 490u) << i;
+        EXPECT_GE(GetTickCount64() - asked, 470u) << i; // the tick count is coarse
         EXPECT_FALSE(device->m_diagThread.isRunning()) << i;
         EXPECT_TRUE(fileClosed(path)) << i;
         EXPECT_TRUE(numberedFromOne(storedSamples(device->m_diagData))) << i;
