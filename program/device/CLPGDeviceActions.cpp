@@ -16,8 +16,10 @@ const uint8_t kPetrolMode = 2;
 const uint8_t kGasMode = 3;
 // One poll of the working mode: a sample and this pause.
 const unsigned kPollPauseMs = 56;
-// A wait longer than this many polls is no wait the controller needs.
+// A wait longer than this many polls is no wait the controller needs; a
+// shorter one (a delay of 0) would never see the controller on petrol.
 const double kMaxPolls = 100000;
+const int kMinPolls = 10;
 const unsigned kAfterResetMs = 1000;
 const wchar_t kCantWrite[] = L"Can't write settings to device!";
 
@@ -39,8 +41,8 @@ int switchPolls(const CSettingsRecord& settings)
 {
     const double polls =
         settings.m_devInfo.m_injCount * settings.m_base.m_emulatorDelay * 1000 / kPollPauseMs;
-    if (!(polls > 0))
-        return 0;
+    if (!(polls > kMinPolls))
+        return kMinPolls;
     return static_cast<int>(std::min(std::trunc(polls), kMaxPolls));
 }
 

@@ -24,16 +24,33 @@ struct CMainCorr
 // Bytes of blocks 30, 31 and 32 that no field carries. No page edits them and
 // no settings file holds them: they go back to the controller as last read.
 // The neutral default 100 stands for a value of 0; a raw 0 would mean -100.
+// Temperatures of blocks 31, 4 and 26 whose read bytes are kept.
+enum KeptTemperature
+{
+    kKeptSwitchTempr,
+    kKeptTemprRef,
+    kKeptTemprBottom,
+    kKeptTemprUpper,
+    kKeptWarmingUpperTempr,
+    kKeptMinLpgTempr,
+    kKeptTemperatureCount
+};
+
 struct CKeptBlockBytes
 {
     std::array<uint8_t, 4> m_pcCode{};     // block 31 bytes 24..27, most significant first
     std::array<uint8_t, 20> m_sensorsCorr; // block 30 bytes 10..29
     std::array<uint8_t, 26> m_block32;     // block 32 whole
+    // The bytes the temperatures were read as (-1: none read). The curve has
+    // flat runs, so a temperature written back through it could move by a
+    // step: an unchanged one goes back as it came.
+    std::array<int16_t, kKeptTemperatureCount> m_temperatures;
 
     CKeptBlockBytes()
     {
         m_sensorsCorr.fill(100);
         m_block32.fill(100);
+        m_temperatures.fill(-1);
     }
 };
 

@@ -41,13 +41,28 @@ struct Curves
     }
 };
 
+// A temperature read keeps its byte; written unchanged, it goes back as that byte.
+double temperatureFromWire(uint8_t raw, unsigned sensor, CKeptBlockBytes& kept, KeptTemperature which)
+{
+    kept.m_temperatures[which] = raw;
+    return temperatureCurve(raw, sensor);
+}
+
+double temperatureToWire(double tempr, unsigned sensor, const CKeptBlockBytes& kept, KeptTemperature which)
+{
+    const int16_t raw = kept.m_temperatures[which];
+    if (raw >= 0 && raw <= 255 && temperatureCurve(uint8_t(raw), sensor) == tempr)
+        return raw;
+    return temperatureCurveIndex(tempr, sensor);
+}
+
 void readBase(const PayloadReader& in, const Curves& curves, CBaseSettings& b, CKeptBlockBytes& kept)
 {
     b.m_switchRPM = periodToRpm(in.u16(0), 100);
     b.m_switchMinGasTime = ticksToTime(in.u16(2));
     b.m_sparkDivider = in.u8(4);
     b.m_switchPressure = pressureFromWire(in.u8(5));
-    b.m_switchTempr = temperatureCurve(in.u8(6), curves.engine);
+    b.m_switchTempr = temperatureFromWire(in.u8(6), curves.engine, kept, kKeptSwitchTempr);
     b.m_switchDelay = in.u8(7) / 2;
     b.m_maxRPMHigh = periodToRpm(in.u16(8), 100);
     b.m_maxRPMLow = periodToRpm(in.u16(10), 100);
@@ -55,10 +70,10 @@ void readBase(const PayloadReader& in, const Curves& curves, CBaseSettings& b, C
     b.m_pressureRef = pressureFromWire(in.u8(13));
     b.m_pressureGain = in.s8(14) / 10.0;
     b.m_pressAverageCount = roundTo01(in.u8(15) / 5.0);
-    b.m_temprRef = temperatureCurve(in.u8(16), curves.gas);
+    b.m_temprRef = temperatureFromWire(in.u8(16), curves.gas, kept, kKeptTemprRef);
     b.m_temprGain = in.u8(17) / 10.0;
-    b.m_temprBottom = temperatureCurve(in.u8(18), curves.gas);
-    b.m_temprUpper = temperatureCurve(in.u8(19), curves.gas);
+    b.m_temprBottom = temperatureFromWire(in.u8(18), curves.gas, kept, kKeptTemprBottom);
+    b.m_temprUpper = temperatureFromWire(in.u8(19), curves.gas, kept, kKeptTemprUpper);
     b.m_emulatorDelay = delayFromWire(in.u8(20));
     b.m_rpmSignalLevel = roundTo01(in.u8(21) / 10.0);
     b.m_minVCC = roundTo01(rawToVolts6(in.u8(22)));
@@ -66,14 +81,14 @@ void readBase(const PayloadReader& in, const Curves& curves, CBaseSettings& b, C
     in.copy(24, kept.m_pcCode);
 }
 
-void readAdv(const PayloadReader& in, const Curves& curves, CAdvSettings& a)
+void readAdv(const PayloadReader& in, const Curves& curves, CAdvSettings& a, CKeptBlockBytes& kept)
 {
     a.m_injectorType = in.u8(0);
     a.m_pwmOffset = ticksToTime(in.u8(1));
     a.m_pwm = in.u8(2);
     a.m_injectorWarmingImpulse = ticksToTime(in.u8(3));
     a.m_warmingTime = in.u8(4) / 2;
-    a.m_warmingUpperTempr = temperatureCurve(in.u8(5), curves.engine);
+    a.m_warmingUpperTempr = temperatureFromWire(in.u8(5), curves.engine, kept, kKeptWarmingUpperTempr);
     a.m_minLPGTime = ticksToTime(in.u8(6));
     a.m_ignoreLPGTime = ticksToTime(in.u8(7));
     in.copy(8, a.m_injConfMap);
@@ -84,7 +99,7 @@ void readAdv(const PayloadReader& in, const Curves& curves, CAdvSettings& a)
     a.m_cutOffExitDelay = in.u8(20) * 0.5;
 }
 
-void readAdvanced(const PayloadReader& in, const Curves& curves, CAdvancedSetup& s)
+void readAdvanced(const PayloadReader& in, const Curves& curves, CAdvancedSetup& s, CKeptBlockBytes& kept)
 {
     s.m_inspectionEnd = in.u32(0);
     s.m_advancedFlags3 = in.u16(4);
@@ -94,11 +109,11 @@ void readAdvanced(const PayloadReader& in, const Curves& curves, CAdvancedSetup&
     s.m_advancedFlags = in.u8(12);
     s.m_advancedFlags2 = in.u8(13);
     s.m_maxLoadTime = roundTo001(in.u16(14) * 0.004);
-    s.m_rpmForFuelEmulator = periodToRpm(in.u16(16), 100);
+    s.m_rpmForFuelEmulator = periodToRpm(in.u16(16), 20);
     s.m_idleTime = in.u8(18) / 10.0;
     in.copy(19, s.m_points2D);
     s.m_maxLpgInjTime = in.u8(24) / 5.0;
-    s.m_minLpgTempr = temperatureCurve(in.u8(28), curves.gas);
+    s.m_minLpgTempr = temperatureFromWire(in.u8(28), curves.gas, kept, kKeptMinLpgTempr);
     s.m_fuelEmulator = in.u8(29);
 }
 
@@ -122,13 +137,14 @@ void readTipIn(const PayloadReader& in, CAdvancedSetup& s)
 std::vector<uint8_t> encodeBlock31(const CSettingsRecord& record)
 {
     const CBaseSettings& b = record.m_base;
+    const CKeptBlockBytes& kept = record.m_keptBytes;
     Curves curves(record);
     PayloadWriter out(kBlock31Size);
     out.u16(0, rpmToPeriod(b.m_switchRPM));
     out.u16(2, timeToTicks(b.m_switchMinGasTime));
     out.u8(4, b.m_sparkDivider);
     out.u8(5, pressureToWire(b.m_switchPressure));
-    out.u8(6, temperatureCurveIndex(b.m_switchTempr, curves.engine));
+    out.u8(6, temperatureToWire(b.m_switchTempr, curves.engine, kept, kKeptSwitchTempr));
     out.u8(7, truncToward(2 * b.m_switchDelay));
     out.u16(8, rpmToPeriod(b.m_maxRPMHigh));
     out.u16(10, rpmToPeriod(b.m_maxRPMLow));
@@ -136,10 +152,10 @@ std::vector<uint8_t> encodeBlock31(const CSettingsRecord& record)
     out.u8(13, pressureToWire(b.m_pressureRef));
     out.s8(14, truncToward(10 * b.m_pressureGain));
     out.u8(15, roundHalfAway(5 * b.m_pressAverageCount));
-    out.u8(16, temperatureCurveIndex(b.m_temprRef, curves.gas));
+    out.u8(16, temperatureToWire(b.m_temprRef, curves.gas, kept, kKeptTemprRef));
     out.u8(17, roundHalfAway(10 * b.m_temprGain));
-    out.u8(18, temperatureCurveIndex(b.m_temprBottom, curves.gas));
-    out.u8(19, temperatureCurveIndex(b.m_temprUpper, curves.gas));
+    out.u8(18, temperatureToWire(b.m_temprBottom, curves.gas, kept, kKeptTemprBottom));
+    out.u8(19, temperatureToWire(b.m_temprUpper, curves.gas, kept, kKeptTemprUpper));
     out.u8(20, delayToWire(b.m_emulatorDelay));
     out.u8(21, truncToward(10 * b.m_rpmSignalLevel));
     out.u8(22, roundHalfAway(voltsToRaw6(b.m_minVCC)));
@@ -165,7 +181,8 @@ std::vector<uint8_t> encodeBlock4(const CSettingsRecord& record)
     out.u8(2, truncToward(a.m_pwm));
     out.u8(3, timeToTicks(a.m_injectorWarmingImpulse));
     out.u8(4, truncToward(2 * a.m_warmingTime));
-    out.u8(5, temperatureCurveIndex(a.m_warmingUpperTempr, Curves(record).engine));
+    out.u8(5, temperatureToWire(a.m_warmingUpperTempr, Curves(record).engine, record.m_keptBytes,
+                                kKeptWarmingUpperTempr));
     out.u8(6, timeToTicks(a.m_minLPGTime));
     out.u8(7, timeToTicks(a.m_ignoreLPGTime));
     out.copy(8, a.m_injConfMap);
@@ -181,7 +198,7 @@ bool decodeBlock4(const uint8_t* payload, size_t size, CSettingsRecord& record)
 {
     if (!holds(payload, size, kBlock4Size))
         return false;
-    readAdv(PayloadReader(payload, size), Curves(record), record.m_adv);
+    readAdv(PayloadReader(payload, size), Curves(record), record.m_adv, record.m_keptBytes);
     return true;
 }
 
@@ -201,7 +218,7 @@ std::vector<uint8_t> encodeBlock26(const CSettingsRecord& record)
     out.u8(18, roundHalfAway(10 * s.m_idleTime));
     out.copy(19, s.m_points2D);
     out.u8(24, truncToward(5 * s.m_maxLpgInjTime));
-    out.u8(28, temperatureCurveIndex(s.m_minLpgTempr, Curves(record).gas));
+    out.u8(28, temperatureToWire(s.m_minLpgTempr, Curves(record).gas, record.m_keptBytes, kKeptMinLpgTempr));
     out.u8(29, s.m_fuelEmulator);
     return out.take();
 }
@@ -210,7 +227,7 @@ bool decodeBlock26(const uint8_t* payload, size_t size, CSettingsRecord& record)
 {
     if (!holds(payload, size, kBlock26Size))
         return false;
-    readAdvanced(PayloadReader(payload, size), Curves(record), record.m_advancedSetup);
+    readAdvanced(PayloadReader(payload, size), Curves(record), record.m_advancedSetup, record.m_keptBytes);
     return true;
 }
 

@@ -60,11 +60,22 @@ TEST(SwitchToPetrol, ControllerNeverSwitching)
     EXPECT_FALSE(bench.device->switchToPetrolAndWait());
     EXPECT_EQ(14, count(bench.selectors(), kLive));
 
-    // No time to wait: no sample, and the controller was not seen on petrol.
+    // No delay set: still the shortest wait, not none.
     bench.clearRequests();
     bench.device->m_settings.m_base.m_emulatorDelay = 0;
     EXPECT_FALSE(bench.device->switchToPetrolAndWait());
-    EXPECT_EQ((std::vector<int>{2}), bench.selectors());
+    EXPECT_EQ(10, count(bench.selectors(), kLive));
+}
+
+TEST(SwitchToPetrol, NoEmulatorDelayStillSeesPetrol)
+{
+    SimBench bench(switching(2));
+    bench.open();
+    bench.device->m_settings.m_devInfo.m_injCount = 4;
+    bench.device->m_settings.m_base.m_emulatorDelay = 0;
+    EXPECT_TRUE(bench.device->switchToPetrolAndWait());
+    EXPECT_TRUE(bench.device->reset());
+    EXPECT_EQ(1u, bench.with([](kwsim::SimState& s) { return s.resets; }));
 }
 
 TEST(SwitchToPetrol, RefusedSwitchEndsAtOnceAndResetNeedsIt)

@@ -1,4 +1,5 @@
 #include <CSettingsRecord.h>
+#include <Conversions.h>
 #include <SettingsBlocks.h>
 
 #include "RecordImage.h"
@@ -471,6 +472,56 @@ TEST(SettingsBlocks, UnmappedBytesOfBlocks30And32GoBackAsRead)
     EXPECT_EQ(Bytes(again.begin() + 10, again.end()), Bytes(sensors.begin() + 10, sensors.end()));
     EXPECT_EQ(encodeBlock32(live), extra);
     EXPECT_EQ(encodeBlock32(CSettingsRecord(live)), extra);
+}
+
+// The temperature curve has flat runs: every byte a controller holds must
+// survive a read and a write back, whatever the sensor column.
+TEST(SettingsBlocks, UntouchedTemperaturesGoBackAsRead)
+{
+    struct Field
+    {
+        std::vector<uint8_t> (*encode)(const CSettingsRecord&);
+        bool (*decode)(const uint8_t*, size_t, CSettingsRecord&);
+        size_t size;
+        size_t offset;
+    };
+    const Field fields[] = {
+        {encodeBlock31, decodeBlock31, kBlock31Size, 6},  {encodeBlock31, decodeBlock31, kBlock31Size, 16},
+        {encodeBlock31, decodeBlock31, kBlock31Size, 18}, {encodeBlock31, decodeBlock31, kBlock31Size, 19},
+        {encodeBlock4, decodeBlock4, kBlock4Size, 5},     {encodeBlock26, decodeBlock26, kBlock26Size, 28}};
+    for (unsigned sensor = 0; sensor < 4; ++sensor) {
+        for (const Field& field : fields) {
+            for (int raw = 0; raw < 256; ++raw) {
+                CSettingsRecord r;
+                r.m_sensorsSetup.m_temprEngineSensor = r.m_sensorsSetup.m_temprLPGSensor = sensor;
+                Bytes wire(field.size, 0);
+                wire[field.offset] = uint8_t(raw);
+                decodeInto(field.decode, wire, r);
+                ASSERT_EQ(field.encode(r)[field.offset], raw)
+                    << "sensor " << sensor << " offset " << field.offset;
+            }
+        }
+    }
+
+    // A changed temperature goes as the first row at or below it.
+    CSettingsRecord r;
+    Bytes wire(kBlock31Size, 0);
+    wire[6] = 120;
+    decodeInto(decodeBlock31, wire, r);
+    r.m_base.m_switchTempr += 5;
+    EXPECT_EQ(encodeBlock31(r)[6],
+              temperatureCurveIndex(r.m_base.m_switchTempr, r.m_sensorsSetup.m_temprEngineSensor));
+}
+
+TEST(SettingsBlocks, RpmForFuelEmulatorReadInItsOwnSteps)
+{
+    CSettingsRecord r;
+    r.m_advancedSetup.m_rpmForFuelEmulator = 520;
+    Bytes wire = encodeBlock26(r);
+    CSettingsRecord back;
+    decodeInto(decodeBlock26, wire, back);
+    EXPECT_EQ(back.m_advancedSetup.m_rpmForFuelEmulator, 520);
+    EXPECT_EQ(encodeBlock26(back), wire);
 }
 
 TEST(SettingsBlocks, ShortPayloadsChangeNothing)
