@@ -12,6 +12,7 @@ namespace {
 const int kConnectionCaption = 1069;
 const int kPageTree = 1001;
 const int kLeftPage = 311;
+const int kBottomPage = 313;
 
 // Items in the order the tree shows them: an item, then its children.
 // Only handles cross the process boundary, never a pointer.
@@ -66,9 +67,12 @@ std::wstring ProgramRun::controlText(int id) const
     return control ? windowshot::windowText(control) : std::wstring();
 }
 
+// The pages share control ids with the bottom page: look only there.
 std::wstring ProgramRun::connectionCaption() const
 {
-    return controlText(kConnectionCaption);
+    HWND bottom = page(kBottomPage);
+    HWND control = bottom ? windowshot::findDescendant(bottom, kConnectionCaption) : nullptr;
+    return control ? windowshot::windowText(control) : std::wstring();
 }
 
 bool ProgramRun::waitConnectionCaption(const std::wstring& text, unsigned timeoutMs) const
