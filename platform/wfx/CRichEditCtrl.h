@@ -40,6 +40,11 @@ public:
     int GetLineCount() const { return int(SendMessage(EM_GETLINECOUNT)); }
     BOOL SetReadOnly(BOOL bReadOnly = TRUE) { return BOOL(SendMessage(EM_SETREADONLY, WPARAM(bReadOnly))); }
     void LimitText(long nChars = 0) { SendMessage(EM_EXLIMITTEXT, 0, LPARAM(nChars)); }
+    void LineScroll(int nLines, int nChars = 0)
+    {
+        SendMessage(EM_LINESCROLL, WPARAM(nChars), LPARAM(nLines));
+    }
+    int GetFirstVisibleLine() const { return int(SendMessage(EM_GETFIRSTVISIBLELINE)); }
 
 private:
     DWORD charFormat(WPARAM which, CHARFORMATW& cf) const;

@@ -1,0 +1,47 @@
+#include <CAutoSetupOutput.h>
+
+#include <WfxTestSupport.h>
+#include <gtest/gtest.h>
+
+namespace {
+COLORREF colorAt(CRichEditCtrl& edit, long position)
+{
+    edit.SetSel(position, position + 1);
+    CHARFORMATW format{};
+    edit.GetSelectionCharFormat(format);
+    return format.crTextColor;
+}
+
+std::wstring flatText(CRichEditCtrl& edit)
+{
+    CString text;
+    edit.GetWindowText(text);
+    text.Remove(L'\r');
+    return text.str();
+}
+
+TEST(CalibrationOutputBox, ColouredLinesTheLastInViewAndCleared)
+{
+    ASSERT_TRUE(AfxInitRichEdit2());
+    wfxtest::HostWindow host;
+    CAutoSetupOutput box;
+    ASSERT_TRUE(
+        box.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL, CRect(0, 0, 300, 60), &host, 1222));
+    box.init();
+    box.addPlainLine(L"Set engine stable RPM");
+    box.addPlainLine(L"");
+    box.addAdviceLine(L"advice");
+    box.addErrorLine(L"error");
+    EXPECT_EQ(L"Set engine stable RPM\n\nadvice\nerror\n", flatText(box));
+    EXPECT_EQ(RGB(0, 0, 0), colorAt(box, 0));
+    EXPECT_EQ(RGB(0, 160, 0), colorAt(box, 23));
+    EXPECT_EQ(RGB(200, 0, 0), colorAt(box, 30));
+    for (int i = 0; i < 20; ++i)
+        box.addPlainLine(L"line");
+    EXPECT_GT(box.GetFirstVisibleLine(), 10); // the box shows only a few lines
+    box.clear();
+    EXPECT_EQ(L"", flatText(box));
+    box.addErrorLine(L"again");
+    EXPECT_EQ(RGB(200, 0, 0), colorAt(box, 0));
+}
+} // namespace
