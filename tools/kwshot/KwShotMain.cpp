@@ -12,6 +12,7 @@
 namespace {
 
 const int kConnectionCaption = 1069;
+const int kBottomPage = 313;
 
 bool ready(bool connected, HWND& main)
 {
@@ -20,7 +21,9 @@ bool ready(bool connected, HWND& main)
         return false;
     if (!connected)
         return true;
-    HWND caption = windowshot::findDescendant(main, kConnectionCaption);
+    // Pages share control ids with the bottom page: look only there.
+    HWND bottom = windowshot::findDescendant(main, kBottomPage);
+    HWND caption = bottom ? windowshot::findDescendant(bottom, kConnectionCaption) : nullptr;
     return caption && windowshot::windowText(caption) == L"Connected";
 }
 
