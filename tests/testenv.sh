@@ -41,21 +41,7 @@ kw_unmanaged_windows() {
     touch "$WINEPREFIX/.kw-unmanaged"
 }
 
-kw_start_xvfb() {
-    for n in $(seq 90 140); do
-        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-            KW_XVFB_PID=$!
-            export DISPLAY=":$n"
-            for _ in $(seq 1 50); do
-                [ -e "/tmp/.X11-unix/X$n" ] && return 0
-                sleep 0.1
-            done
-            return 1
-        fi
-    done
-    return 1
-}
+. "$(dirname "${BASH_SOURCE[0]}")/../tools/xvfb.sh"
 
 kw_testenv_cleanup() {
     # Runs from an EXIT trap of scripts with `set -e`: no step may fail.

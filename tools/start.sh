@@ -85,21 +85,12 @@ prepare_prefix() {
     rm -f "$WINEPREFIX"/dosdevices/com[0-9]*
 }
 
+. "$root/tools/xvfb.sh"
 start_xvfb() {
-    for n in $(seq 90 140); do
-        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-            xvfb_pid=$!
-            export DISPLAY=":$n"
-            for _ in $(seq 1 50); do
-                [ -e "/tmp/.X11-unix/X$n" ] && return 0
-                sleep 0.1
-            done
-        fi
-    done
-    echo "start: cannot start Xvfb" >&2
-    exit 1
+    kw_start_xvfb || { echo "start: cannot start Xvfb" >&2; exit 1; }
+    xvfb_pid=$KW_XVFB_PID
 }
+
 
 # Links made before the wineserver's device manager ran are not usable.
 link_ports() {
