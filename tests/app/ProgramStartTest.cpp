@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,14 +23,7 @@ const int kLiveSample = 36;
 
 std::vector<kwsim::SimRequest> requestsOf(const kwtest::KwSimProcess& sim)
 {
-    std::vector<kwsim::SimRequest> requests;
-    std::istringstream lines(sim.log());
-    for (std::string line; std::getline(lines, line);) {
-        kwsim::SimRequest request;
-        if (kwsim::SimRequest::fromLogLine(line, request))
-            requests.push_back(request);
-    }
-    return requests;
+    return sim.requests();
 }
 
 // "cmd/selector" of each request before the first live sample.
@@ -129,7 +121,8 @@ TEST(Program, StartsConnectsShowsEveryPageAndClosesCleanly)
     for (int n = 0; n < 400; ++n) {
         recording += std::to_string(n % 100 < 50 ? 3 : 2) + "\t" + std::to_string(800 + n * 10);
         for (int c = 0; c < 8; ++c)
-            recording += "\t" + std::to_string(2 + (n + c) % 30 / 5.0) + "\t" + std::to_string(2.5 + n % 20 / 4.0);
+            recording +=
+                "\t" + std::to_string(2 + (n + c) % 30 / 5.0) + "\t" + std::to_string(2.5 + n % 20 / 4.0);
         recording += "\t" + std::to_string(100 + n % 50) + "\t35\t40\t80\t0.8\t0.2\t0\t0\t0\t0\t0\t0\t0\t0\n";
     }
     ASSERT_TRUE(kwtest::writeFileBytes(recordings.file(L"TRIP.OSC"), recording));

@@ -4,6 +4,30 @@
 
 namespace pagetest {
 
+namespace {
+
+const int kLivePoll = 1036;
+
+HWND control(CWnd& page, int id)
+{
+    HWND window = ::GetDlgItem(page.GetSafeHwnd(), id);
+    EXPECT_NE(window, nullptr) << "no control " << id;
+    return window;
+}
+
+std::wstring listItem(HWND box, LRESULT index)
+{
+    const LRESULT length = ::SendMessageW(box, CB_GETLBTEXTLEN, WPARAM(index), 0);
+    if (length == CB_ERR)
+        return std::wstring();
+    std::wstring item(size_t(length) + 1, L'\0');
+    ::SendMessageW(box, CB_GETLBTEXT, WPARAM(index), LPARAM(item.data()));
+    item.resize(size_t(length));
+    return item;
+}
+
+} // namespace
+
 PageBench::PageBench(const kwsim::SimConfig& config) : sim(config), host(kWidth, kHeight) {}
 
 void PageBench::connect()
@@ -35,17 +59,81 @@ std::vector<int> PageBench::writes()
     return out;
 }
 
+std::vector<Bytes> PageBench::writes(uint8_t block)
+{
+    std::vector<Bytes> out;
+    for (const kwsim::SimRequest& r : sim.requests())
+        if (r.cmd == block)
+            out.push_back(r.payload);
+    return out;
+}
+
+std::vector<int> PageBench::steps()
+{
+    std::vector<int> out;
+    for (const kwsim::SimRequest& r : sim.requests()) {
+        const int step = r.cmd == 2 ? 1000 + r.selector : r.cmd;
+        if (step != kLivePoll || out.empty() || out.back() != kLivePoll)
+            out.push_back(step);
+    }
+    return out;
+}
+
+void PageBench::liveMode(unsigned char mode)
+{
+    CDiag sample;
+    sample.setMode(mode);
+    sim.device->m_diagData.push(sample);
+}
+
 void click(CWnd& page, int id)
 {
-    HWND control = ::GetDlgItem(page.GetSafeHwnd(), id);
-    ::SendMessageW(page.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(control));
+    ::SendMessageW(page.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(control(page, id)));
+}
+
+void toggle(CWnd& page, int id)
+{
+    HWND box = control(page, id);
+    const bool wasChecked = ::SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    ::SendMessageW(box, BM_SETCHECK, wasChecked ? BST_UNCHECKED : BST_CHECKED, 0);
+    click(page, id);
+}
+
+bool checked(CWnd& page, int id)
+{
+    return ::SendMessageW(control(page, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void choose(CWnd& page, int id, int item)
 {
-    HWND control = ::GetDlgItem(page.GetSafeHwnd(), id);
-    ::SendMessageW(control, CB_SETCURSEL, item, 0);
-    ::SendMessageW(page.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK), LPARAM(control));
+    HWND box = control(page, id);
+    ::SendMessageW(box, CB_SETCURSEL, item, 0);
+    ::SendMessageW(page.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK), LPARAM(box));
+}
+
+void chooseText(CWnd& page, int id, const std::wstring& item)
+{
+    const LRESULT index =
+        ::SendMessageW(control(page, id), CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(item.c_str()));
+    ASSERT_NE(index, CB_ERR) << "no item " << std::string(item.begin(), item.end()) << " in " << id;
+    choose(page, id, int(index));
+}
+
+std::vector<std::wstring> listTexts(CWnd& page, int id)
+{
+    HWND box = control(page, id);
+    std::vector<std::wstring> out;
+    const LRESULT count = ::SendMessageW(box, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i)
+        out.push_back(listItem(box, i));
+    return out;
+}
+
+std::wstring selectedText(CWnd& page, int id)
+{
+    HWND box = control(page, id);
+    const LRESULT index = ::SendMessageW(box, CB_GETCURSEL, 0, 0);
+    return index == CB_ERR ? L"<none>" : listItem(box, index);
 }
 
 std::wstring text(CWnd& page, int id)

@@ -7,11 +7,14 @@
 #include "SimBench.h"
 #include "UiTestSupport.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace pagetest {
+
+using Bytes = std::vector<uint8_t>;
 
 class PageBench
 {
@@ -40,6 +43,13 @@ public:
     std::vector<std::string> traffic();
     // The command codes of the block writes since the last clear.
     std::vector<int> writes();
+    // The payloads of the writes of `block` since the last clear, oldest first.
+    std::vector<Bytes> writes(uint8_t block);
+    // The requests as commands, command-2 requests as 1000 + selector, a run
+    // of live-data polls folded into one.
+    std::vector<int> steps();
+    // A live sample in `mode` pushed into the store, as the reading thread would.
+    void liveMode(unsigned char mode);
     std::vector<std::wstring> messages() const { return sim.texts(); }
 
     static const int kWidth = 900;
@@ -51,8 +61,16 @@ public:
 
 // A click of the control `id` of `page`, as the control tells its parent.
 void click(CWnd& page, int id);
+// A check box of `page` ticked or unticked by a click, as the user would.
+void toggle(CWnd& page, int id);
+bool checked(CWnd& page, int id);
 // Chooses item number `item` of the drop-down list `id`, as the user would.
 void choose(CWnd& page, int id, int item);
+// Chooses the item of the list `id` that shows `item`.
+void chooseText(CWnd& page, int id, const std::wstring& item);
+// The texts of the list's items, and of the selected one ("<none>" when none).
+std::vector<std::wstring> listTexts(CWnd& page, int id);
+std::wstring selectedText(CWnd& page, int id);
 std::wstring text(CWnd& page, int id);
 bool enabled(CWnd& page, int id);
 bool visible(CWnd& page, int id);

@@ -3,7 +3,7 @@
 #include "PetrolProcedure.h"
 #include "ProgramBusy.h"
 #include "SettingsHandler.h"
-#include "SettingsPagesSupport.h"
+#include "PageBench.h"
 
 #include <CLPGDevice.h>
 #include <IError.h>
@@ -13,7 +13,7 @@
 
 #include <algorithm>
 
-using pagestest::ConnectedBench;
+using pagetest::PageBench;
 
 namespace {
 
@@ -39,7 +39,8 @@ bool raiseSwitchDelay(CSettingsRecord& r)
 
 TEST(SettingsHandler, WritesTheOneBlockOnlyWhenSomethingChanged)
 {
-    ConnectedBench bench;
+    PageBench bench;
+    bench.connect();
     std::vector<bool> cursor;
     setWaitCursorHook([&](bool shown) { cursor.push_back(shown); });
     runSettingsHandler(nullptr, L"CPage::OnA",
@@ -52,16 +53,17 @@ TEST(SettingsHandler, WritesTheOneBlockOnlyWhenSomethingChanged)
     setWaitCursorHook(nullptr);
     EXPECT_EQ((std::vector<int>{31}), bench.steps());
     EXPECT_EQ((std::vector<bool>{true, false, true, false}), cursor);
-    EXPECT_TRUE(bench.messages.empty());
+    EXPECT_TRUE(bench.sim.messages.empty());
 }
 
 TEST(SettingsHandler, NothingChangesWithoutAControllerOrInsideAProcedure)
 {
-    ConnectedBench bench;
-    const double before = bench.device->m_settings.m_base.m_switchDelay;
-    bench.device->m_connected = false;
+    PageBench bench;
+    bench.connect();
+    const double before = bench.record().m_base.m_switchDelay;
+    bench.device().m_connected = false;
     EXPECT_FALSE(changeSetting(nullptr, &CLPGDevice::writeBlock31, raiseSwitchDelay));
-    bench.device->m_connected = true;
+    bench.device().m_connected = true;
     {
         ProgramBusy busy;
         bool ran = false;
@@ -69,65 +71,68 @@ TEST(SettingsHandler, NothingChangesWithoutAControllerOrInsideAProcedure)
         EXPECT_FALSE(ran);
         EXPECT_EQ(nullptr, editableDevice());
     }
-    EXPECT_EQ(before, bench.device->m_settings.m_base.m_switchDelay);
-    EXPECT_TRUE(bench.requests().empty());
+    EXPECT_EQ(before, bench.record().m_base.m_switchDelay);
+    EXPECT_TRUE(bench.sim.requests().empty());
 
     // The check boxes that say so change the record all the same.
-    bench.device->m_connected = false;
+    bench.device().m_connected = false;
     changeSettingAlways(nullptr, &CLPGDevice::writeBlock31,
                         [](CSettingsRecord& r) { r.m_base.m_flags ^= 0x40; });
-    EXPECT_NE(0, bench.device->m_settings.m_base.m_flags & 0x40);
-    EXPECT_TRUE(bench.requests().empty());
+    EXPECT_NE(0, bench.record().m_base.m_flags & 0x40);
+    EXPECT_TRUE(bench.sim.requests().empty());
 }
 
 TEST(SettingsHandler, FailuresAreSaidAndTheRecordKeepsTheChange)
 {
-    ConnectedBench bench;
-    bench.with([](kwsim::SimState& s) { s.faults.config.silent = true; });
+    PageBench bench;
+    bench.connect();
+    bench.sim.with([](kwsim::SimState& s) { s.faults.config.silent = true; });
     runSettingsHandler(nullptr, L"CPage::OnA",
                        [] { changeSetting(nullptr, &CLPGDevice::writeBlock31, raiseSwitchDelay); });
-    ASSERT_EQ(1u, bench.messages.size());
-    EXPECT_EQ(kCantWrite, bench.messages[0].text);
-    EXPECT_EQ(L"Kestrelwave", bench.messages[0].caption);
-    EXPECT_EQ(unsigned(MB_ICONERROR), bench.messages[0].flags);
+    ASSERT_EQ(1u, bench.sim.messages.size());
+    EXPECT_EQ(kCantWrite, bench.sim.messages[0].text);
+    EXPECT_EQ(L"Kestrelwave", bench.sim.messages[0].caption);
+    EXPECT_EQ(unsigned(MB_ICONERROR), bench.sim.messages[0].flags);
 
-    bench.messages.clear();
+    bench.sim.messages.clear();
     runSettingsHandler(nullptr, L"CPage::OnBroken", [] { throw static_cast<IError*>(new SimpleError); });
-    ASSERT_EQ(1u, bench.messages.size());
-    EXPECT_EQ(0u, bench.messages[0].text.find(L"CPage::OnBroken()\n"));
-    EXPECT_NE(std::wstring::npos, bench.messages[0].text.find(L"Broken on purpose."));
-    EXPECT_EQ(unsigned(MB_OK), bench.messages[0].flags);
+    ASSERT_EQ(1u, bench.sim.messages.size());
+    EXPECT_EQ(0u, bench.sim.messages[0].text.find(L"CPage::OnBroken()\n"));
+    EXPECT_NE(std::wstring::npos, bench.sim.messages[0].text.find(L"Broken on purpose."));
+    EXPECT_EQ(unsigned(MB_OK), bench.sim.messages[0].flags);
 }
 
 TEST(PetrolProcedure, PetrolWriteResetThenBackToGas)
 {
-    ConnectedBench bench;
+    PageBench bench;
+    bench.connect();
     bench.liveMode(3);
     // Its waits pump messages: the busy flag keeps other actions out meanwhile.
     bool busyInside = false;
     setMessagePumpHook([&] { busyInside = busyInside || ProgramBusy::isSet(); });
-    EXPECT_TRUE(runPetrolProcedure(nullptr, *bench.device, &CLPGDevice::writeBlock26));
+    EXPECT_TRUE(runPetrolProcedure(nullptr, bench.device(), &CLPGDevice::writeBlock26));
     setMessagePumpHook(nullptr);
     EXPECT_TRUE(busyInside);
     EXPECT_FALSE(ProgramBusy::isSet());
     EXPECT_EQ((std::vector<int>{1002, 1036, 26, 1002, 1036, 1010, 1003}), bench.steps());
 
     // On petrol before: it stays there.
-    bench.clearRequests();
+    bench.sim.clearRequests();
     bench.liveMode(2);
-    EXPECT_TRUE(runPetrolProcedure(nullptr, *bench.device, &CLPGDevice::writeBlock26));
+    EXPECT_TRUE(runPetrolProcedure(nullptr, bench.device(), &CLPGDevice::writeBlock26));
     EXPECT_EQ((std::vector<int>{1002, 1036, 26, 1002, 1036, 1010}), bench.steps());
 }
 
 TEST(PetrolProcedure, AFailedStepStopsOnPetrolWithItsMessage)
 {
-    ConnectedBench bench;
+    PageBench bench;
+    bench.connect();
     bench.liveMode(3);
     // A controller gone quiet: the write fails, no reset, no return to gas.
-    bench.with([](kwsim::SimState& s) { s.faults.config.silent = true; });
+    bench.sim.with([](kwsim::SimState& s) { s.faults.config.silent = true; });
     EXPECT_FALSE(
-        runPetrolProcedure(nullptr, *bench.device, &CLPGDevice::writeBlock26, L"Can't reset LPG device!"));
-    EXPECT_EQ(std::vector<std::wstring>{kCantWrite}, bench.texts());
+        runPetrolProcedure(nullptr, bench.device(), &CLPGDevice::writeBlock26, L"Can't reset LPG device!"));
+    EXPECT_EQ(std::vector<std::wstring>{kCantWrite}, bench.sim.texts());
     const std::vector<int> steps = bench.steps();
     EXPECT_EQ(0, std::count(steps.begin(), steps.end(), 1010));
     EXPECT_EQ(0, std::count(steps.begin(), steps.end(), 1003));

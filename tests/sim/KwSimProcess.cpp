@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <sstream>
 
 namespace kwtest {
 
@@ -26,6 +27,18 @@ bool KwSimProcess::start(const std::wstring& options)
 std::string KwSimProcess::log() const
 {
     return readFileBytes(logPath());
+}
+
+std::vector<kwsim::SimRequest> KwSimProcess::requests() const
+{
+    std::vector<kwsim::SimRequest> requests;
+    std::istringstream lines(log());
+    for (std::string line; std::getline(lines, line);) {
+        kwsim::SimRequest request;
+        if (kwsim::SimRequest::fromLogLine(line, request))
+            requests.push_back(request);
+    }
+    return requests;
 }
 
 size_t KwSimProcess::requestCount() const

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "ChildProcess.h"
+#include "SimController.h"
 #include "PtyPair.h"
 #include "TempDir.h"
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace kwtest {
 
@@ -22,6 +24,8 @@ public:
     std::wstring logPath() const { return m_dir.file(L"requests.log"); }
     // One line per request received.
     std::string log() const;
+    // The requests of the log, oldest first.
+    std::vector<kwsim::SimRequest> requests() const;
     size_t requestCount() const;
     ChildProcess& child() { return m_child; }
 
