@@ -111,15 +111,19 @@ bool CObdDiagnostic::findResponder()
     return true;
 }
 
-// Entries the ECU does not support are skipped by the poll; an ECU that
-// claims none of them still gets the trims of bank 1 asked.
+// Entries the ECU does not support are skipped by the poll.
 bool CObdDiagnostic::readSupportedPids()
 {
     std::vector<CanFrame> frames;
     if (!ask(kSupportedPids, m_responderId, frames) || frames.empty() ||
         !answers(frames[0].data, kSupportedPids))
         return false;
-    const uint32_t supported = bigEndian32(frames[0].data + 3);
+    takeSupportMask(bigEndian32(frames[0].data + 3));
+    return true;
+}
+
+void CObdDiagnostic::takeSupportMask(uint32_t supported)
+{
     bool any = false;
     for (CPidEntry& entry : m_pids) {
         entry.enabled = (supported & (0x80000000u >> (entry.pid() - 1))) != 0;
@@ -127,7 +131,6 @@ bool CObdDiagnostic::readSupportedPids()
     }
     if (!any)
         m_pids[0].enabled = m_pids[1].enabled = true;
-    return true;
 }
 
 void CObdDiagnostic::onTimer()
@@ -138,8 +141,10 @@ void CObdDiagnostic::onTimer()
     pollNext();
 }
 
-bool CObdDiagnostic::pollNext()
+bool CObdDiagnostic::pollNext(unsigned char* answeredPid)
 {
+    if (answeredPid)
+        *answeredPid = 0;
     if (!device().m_connected || !m_obdLinkActive)
         return false;
     // The pages may set the cursor; keep it within the entries.
@@ -149,13 +154,13 @@ bool CObdDiagnostic::pollNext()
         if (!m_pids[index].enabled)
             continue;
         m_pollIndex = static_cast<int>((index + 1) % kPidCount);
-        return pollEntry(index);
+        return pollEntry(index, answeredPid);
     }
     m_pollIndex = static_cast<int>((from + 1) % kPidCount);
     return false;
 }
 
-bool CObdDiagnostic::pollEntry(unsigned index)
+bool CObdDiagnostic::pollEntry(unsigned index, unsigned char* answeredPid)
 {
     CPidEntry& entry = m_pids[index];
     if (entry.dividerCount < entry.divider) {
@@ -167,6 +172,8 @@ bool CObdDiagnostic::pollEntry(unsigned index)
     if (!ask(entry.pid(), m_responderId, frames) || frames.size() != 1)
         return false;
     takeAnswer(frames[0]);
+    if (answeredPid && frames[0].data[1] == kPositiveMode01)
+        *answeredPid = frames[0].data[2];
     return true;
 }
 

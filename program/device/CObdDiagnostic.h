@@ -40,7 +40,12 @@ public:
     // Every frame-timer tick; every second one polls.
     void onTimer();
     // Asks the next enabled entry that is due; true when a reply came.
-    bool pollNext();
+    // `answeredPid`, when given, receives the PID the answer carried (0
+    // when none came or it was no positive answer).
+    bool pollNext(unsigned char* answeredPid = nullptr);
+    // Marks the entries an ECU's support mask of PIDs 01-20 holds; an ECU
+    // that claims none of them still gets the trims of bank 1 asked.
+    void takeSupportMask(uint32_t supported);
 
     // The entry's last value as a number (0.0 before the first).
     double getValue(unsigned index) const;
@@ -69,7 +74,7 @@ private:
     bool readObdSettings();
     bool findResponder();
     bool readSupportedPids();
-    bool pollEntry(unsigned index);
+    bool pollEntry(unsigned index, unsigned char* answeredPid);
     void takeAnswer(const CanFrame& frame);
     // One relayed mode-01 request; the frames that came back.
     bool ask(unsigned char pid, uint32_t responderId, std::vector<CanFrame>& frames);

@@ -1,5 +1,7 @@
 #include "ObdTroubleCodes.h"
 
+#include <CLPGDevice.h>
+
 #include <algorithm>
 
 namespace {
@@ -75,4 +77,56 @@ std::vector<uint16_t> decodeTroubleCodes(const std::vector<ObdFrame>& frames, ui
                 appendCodes(f.data + 2, 3, codes);
     }
     return codes;
+}
+
+namespace {
+const uint8_t kStoredCodes = 0x03, kPendingCodes = 0x07, kClearCodes = 0x04;
+
+// Each ECU once, in the order its first frame came.
+std::vector<uint32_t> senders(const std::vector<ObdFrame>& frames)
+{
+    std::vector<uint32_t> ids;
+    for (const ObdFrame& f : frames)
+        if (std::find(ids.begin(), ids.end(), f.id) == ids.end())
+            ids.push_back(f.id);
+    return ids;
+}
+
+void append(std::vector<uint16_t>& to, const std::vector<uint16_t>& from)
+{
+    to.insert(to.end(), from.begin(), from.end());
+}
+} // namespace
+
+bool readTroubleCodes(CLPGDevice& device, std::vector<uint16_t>& codes)
+{
+    const uint8_t proto = device.m_settings.m_obdSetup.proto;
+    std::vector<ObdFrame> frames;
+    if (!relayObd(device, {0x01, 0x01}, frames))
+        return false;
+    for (const auto& [ecu, count] : storedCodeCounts(frames)) {
+        if (count == 0)
+            continue;
+        std::vector<ObdFrame> stored;
+        if (!relayObd(device, {kStoredCodes}, stored))
+            return false;
+        append(codes, decodeTroubleCodes(stored, ecu, proto, kStoredCodes));
+    }
+    std::vector<ObdFrame> pending;
+    if (!relayObd(device, {kPendingCodes}, pending))
+        return true; // the stored codes are what counts
+    for (uint32_t ecu : senders(pending))
+        append(codes, decodeTroubleCodes(pending, ecu, proto, kPendingCodes));
+    return true;
+}
+
+ObdClearResult clearTroubleCodes(CLPGDevice& device)
+{
+    std::vector<ObdFrame> frames;
+    if (!relayObd(device, {kClearCodes}, frames))
+        return ObdClearResult::Failed;
+    const bool positive = !frames.empty() && std::all_of(frames.begin(), frames.end(), [](const ObdFrame& f) {
+        return f.data[1] == kClearCodes + 0x40;
+    });
+    return positive ? ObdClearResult::Cleared : ObdClearResult::Refused;
 }

@@ -4,8 +4,7 @@
 
 #include <string>
 
-void loadCheckBoxImages(CExtImage& selected, CExtImage& unselected,
-                        std::initializer_list<CImageCheckBox*> boxes)
+void loadCheckBoxImages(CExtImage& selected, CExtImage& unselected, const std::vector<CImageCheckBox*>& boxes)
 {
     const std::wstring folder = CImageCheckBox::getPath() + L"Kestrelwave\\";
     if (!selected.Load((folder + L"CheckBox_Selected_2.tif").c_str(), nullptr, -1, -1))

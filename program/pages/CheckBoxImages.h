@@ -2,7 +2,7 @@
 
 #include <CExtImage.h>
 
-#include <initializer_list>
+#include <vector>
 
 class CImageCheckBox;
 
@@ -10,4 +10,4 @@ class CImageCheckBox;
 // "CheckBox_Unselected_2.tif" from the program's skin folder, given to
 // `boxes` only when both load; otherwise the boxes keep their own look.
 void loadCheckBoxImages(CExtImage& selected, CExtImage& unselected,
-                        std::initializer_list<CImageCheckBox*> boxes);
+                        const std::vector<CImageCheckBox*>& boxes);

@@ -54,6 +54,42 @@ const std::vector<std::string> kReadEverything = {
 // Template ids of the twelve pages in the host's order.
 const int kPages[12] = {316, 315, 326, 318, 317, 319, 320, 321, 312, 322, 323, 327};
 
+const int kObdPage = 312;
+const int kObdReadButton = 1194;
+const uint8_t kObdRelay = 25;
+
+// The service bytes of each relayed OBD request: the single frame's length
+// byte tells how many follow.
+std::vector<std::vector<uint8_t>> obdServices(const kwtest::KwSimProcess& sim)
+{
+    std::vector<std::vector<uint8_t>> services;
+    for (const kwsim::SimRequest& r : requestsOf(sim))
+        if (r.cmd == kObdRelay && r.payload.size() == 20 && r.payload[12] <= 7)
+            services.emplace_back(r.payload.begin() + 13, r.payload.begin() + 13 + r.payload[12]);
+    return services;
+}
+
+// "Load" on the petrol OBD page: the count, the stored and the pending
+// codes asked in that order, between the page's own trim polls.
+bool readObdCodes(ProgramRun& program, const kwtest::KwSimProcess& sim)
+{
+    const size_t before = obdServices(sim).size();
+    PostMessageW(program.page(kObdPage), WM_COMMAND, MAKEWPARAM(kObdReadButton, BN_CLICKED), 0);
+    std::vector<std::vector<uint8_t>> asked;
+    auto codeRequests = [&] {
+        asked.clear();
+        const std::vector<std::vector<uint8_t>> all = obdServices(sim);
+        for (size_t i = before; i < all.size(); ++i) {
+            const bool trimPoll = all[i].size() == 2 && all[i][0] == 0x01 && all[i][1] != 0x01;
+            if (!trimPoll)
+                asked.push_back(all[i]);
+        }
+        return asked.size() >= 3;
+    };
+    return waitUntil(codeRequests, 10000) &&
+           asked == std::vector<std::vector<uint8_t>>{{0x01, 0x01}, {0x03}, {0x07}};
+}
+
 } // namespace
 
 TEST(Program, StartsConnectsShowsEveryPageAndClosesCleanly)
@@ -103,6 +139,9 @@ TEST(Program, StartsConnectsShowsEveryPageAndClosesCleanly)
         ASSERT_TRUE(program.selectTreeItem(i)) << i;
         EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(program.page(treePageIds[i])) != FALSE; }, 5000))
             << treePages[i];
+        if (treePageIds[i] == kObdPage) {
+            EXPECT_TRUE(readObdCodes(program, sim));
+        }
         EXPECT_TRUE(program.screenshot(std::wstring(L"page-") + treePages[i]));
     }
     PostMessageW(program.page(327), WM_KEYDOWN, VK_F7, 0);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+
+class CLPGDevice;
+
+// The OBD link of block 18 proved with real requests relayed to the car:
+// each try writes block 18, asks PID 0x06, then the supported PIDs.
+
+// One protocol try: the request id (CAN identifier or K-line header), the
+// bit-rate code and the protocol.
+struct ObdTry
+{
+    uint32_t requestId;
+    uint8_t baud;
+    uint8_t proto;
+};
+extern const ObdTry kObdTries[6];
+
+enum class ObdLinkResult
+{
+    Found,       // a try answered; block 18 holds it
+    SwitchedOff, // none answered; the link was written off
+    Restored,    // none answered; block 18 was written back as found
+    WriteFailed  // the final block-18 write was not acknowledged
+};
+
+// When no try answers, the user's own choice switches the link off; a run
+// nobody asked for (the page's start-up) puts block 18 back as it found it,
+// so a car with the ignition off keeps the installer's set-up.
+enum class ObdLinkRun
+{
+    UserChoice,
+    Startup
+};
+
+// Writes block 18 for one try and tests it; the responder and the
+// supported PIDs are taken from the answers.
+bool setupObdProtocol(CLPGDevice& device, uint32_t requestId, uint8_t baud, uint8_t proto);
+// The current block-18 values first, then every row of the table.
+ObdLinkResult setupObdAuto(CLPGDevice& device, ObdLinkRun run);
+// The rows of the table with protocol `proto`.
+ObdLinkResult setupObdForProtocol(CLPGDevice& device, uint8_t proto, ObdLinkRun run);
