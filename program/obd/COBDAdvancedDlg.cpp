@@ -99,7 +99,9 @@ BOOL COBDAdvancedDlg::OnInitDialog()
         m_lblPending.ShowWindow(SW_HIDE);
         m_checkBoxes[6].ShowWindow(SW_HIDE);
     }
+    // The drawn title and the window's own caption.
     SetWindowTextW(translate(L"Advanced").c_str());
+    ::SetWindowTextW(m_hWnd, translate(L"Advanced").c_str());
     translateCaptions();
     checksFromFlags(record.m_obdAdvSetup.obd_adv_flag);
     fillRpmList(record.m_obdAdvSetup.rpm_for_corr);

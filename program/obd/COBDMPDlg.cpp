@@ -48,11 +48,6 @@ const wchar_t* const kHeadingTexts[3] = {L"Long Term Corrections", L"Short Term 
 const UINT kButtonIds[4] = {IDC_OBD_ADVANCED, IDC_OBD_CLEAR, IDC_OBD_READ, IDC_OBD_DETECT};
 const wchar_t* const kButtonTexts[4] = {L"Advanced", L"Clear", L"Load", L"Detect"};
 
-struct NamedValue
-{
-    int value;
-    const wchar_t* text;
-};
 const NamedValue kLinkItems[] = {{0, L"Off"},
                                  {4, L"On"},
                                  {3, L"OBD CAN Bus"},
@@ -64,14 +59,6 @@ const NamedValue kCorrStateItems[] = {
 // The program-wide tick counters of the page's live work.
 int s_pollCountdown = 2;
 int s_correctionCountdown = 3;
-
-void fillNamed(CStrValueCmbBox& list, const NamedValue* items, size_t count)
-{
-    rebuildList(list, [&] {
-        for (size_t i = 0; i < count; ++i)
-            list.addValue(0, items[i].value, translate(items[i].text));
-    });
-}
 
 std::wstring format(const wchar_t* pattern, double value)
 {
@@ -159,14 +146,19 @@ void COBDMPDlg::init()
             CLPGDevice& device = *g_pDevice;
             const COBDSetup& link = device.m_settings.m_obdSetup;
             device.m_pollIndex = 0;
-            // The list holds protocols: an enabled link shows the one it runs.
-            m_cmbLink.setSelValue(link.enable != 0 ? link.proto : 0);
+            showLinkChoice(link);
             device.m_obdLinkActive = link.enable == 1;
             showCorrectionSettings(device.m_settings.m_obdAdvSetup);
             if (link.enable != 0)
                 setupAuto(ObdLinkRun::Startup);
         },
         false);
+}
+
+// The list holds protocols: an enabled link shows the one it runs.
+void COBDMPDlg::showLinkChoice(const COBDSetup& link)
+{
+    m_cmbLink.setSelValue(link.enable != 0 ? link.proto : 0);
 }
 
 void COBDMPDlg::showCorrectionSettings(const COBDAdvSetup& setup)
@@ -213,6 +205,8 @@ void COBDMPDlg::v_activate()
         m_bankBoxes[2 * i + 1].ShowWindow(i < cylinders && cylinders > 4 ? SW_SHOW : SW_HIDE);
     }
     m_labels[4].ShowWindow(cylinders > 4 ? SW_SHOW : SW_HIDE);
+    // A connection made since the page was last shown brings its own set-up.
+    showLinkChoice(g_pDevice->m_settings.m_obdSetup);
     showCorrectionSettings(g_pDevice->m_settings.m_obdAdvSetup);
     clearPidTexts(*g_pDevice);
 }

@@ -22,6 +22,7 @@
 
 class CLPGDevice;
 struct COBDAdvSetup;
+struct COBDSetup;
 
 // The page "Petrol OBD": the petrol ECU's fuel trims live, its trouble
 // codes read and cleared, the OBD link chosen and tested, and the
@@ -83,7 +84,8 @@ private:
     void showActualCorrection(double bank1, double bank2);
     void clearPidTexts(CLPGDevice& device);
     void setErrorRows(const std::vector<uint16_t>& codes);
-    void showLinkResult(ObdLinkResult result, uint8_t proto);
+    void showLinkChoice(const COBDSetup& link);
+    void showLinkResult(ObdLinkResult result);
     bool writeDefaultCorrections(CLPGDevice& device);
     void switchLinkOff(CLPGDevice& device);
     struct SpinField;

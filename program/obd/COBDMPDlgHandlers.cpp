@@ -19,7 +19,7 @@ namespace {
 
 const wchar_t kCaption[] = L"Kestrelwave";
 const uint8_t kSeparateBanks = 0x04;
-const int kLinkOff = 0, kLinkAll = 4;
+const int kLinkOff = 0, kLinkAll = 4; // items of the link list
 
 bool writeCorrections(CWnd* page, CLPGDevice& device)
 {
@@ -221,24 +221,20 @@ void COBDMPDlg::switchLinkOff(CLPGDevice& device)
 void COBDMPDlg::setupAuto(ObdLinkRun run)
 {
     WaitCursor wait;
-    CLPGDevice& device = *g_pDevice;
-    const ObdLinkResult result = setupObdAuto(device, run);
-    showLinkResult(result, device.m_settings.m_obdSetup.proto);
+    showLinkResult(setupObdAuto(*g_pDevice, run));
 }
 
 void COBDMPDlg::setupForProtocol(uint8_t proto)
 {
     WaitCursor wait;
-    showLinkResult(setupObdForProtocol(*g_pDevice, proto, ObdLinkRun::UserChoice), proto);
+    showLinkResult(setupObdForProtocol(*g_pDevice, proto, ObdLinkRun::UserChoice));
 }
 
-void COBDMPDlg::showLinkResult(ObdLinkResult result, uint8_t proto)
+// Block 18 holds the outcome: the protocol found, the link switched off,
+// or the set-up found at start-up.
+void COBDMPDlg::showLinkResult(ObdLinkResult result)
 {
-    const COBDSetup& setup = g_pDevice->m_settings.m_obdSetup;
-    if (result == ObdLinkResult::Found)
-        m_cmbLink.setSelValue(proto);
-    else
-        m_cmbLink.setSelValue(setup.enable != 0 ? setup.proto : kLinkOff);
+    showLinkChoice(g_pDevice->m_settings.m_obdSetup);
     if (result == ObdLinkResult::WriteFailed)
         showCantWrite(this);
 }

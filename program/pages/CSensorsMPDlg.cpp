@@ -26,11 +26,6 @@ const uint8_t k4barBit = 0x10;          // m_advancedSetup.m_advancedFlags
 const uint8_t k3barBit = 0x80;
 const uint8_t kSeqAdvanceBit = 0x80; // m_advancedSetup.m_advancedFlags2
 
-struct NamedValue
-{
-    int value;
-    const wchar_t* text;
-};
 const NamedValue kTemperatureSensors[] = {
     {0, L"10 kOhm"}, {3, L"2.2 kOhm"}, {2, L"4.7 kOhm"}, {1, L"6.8 kOhm"}};
 const NamedValue kLambdaTypes[] = {{1, L"0 - 1 Volt"},    {2, L"0 - 5 Volt(+)"}, {3, L"0 - 5 Volt(-)"},
@@ -45,14 +40,6 @@ const wchar_t* const kLabelTexts[7] = {L"Pressure Sensor",        L"Water Temper
                                        L"Gas Temperature Sensor", L"Lambda Sensor",
                                        L"Injector configuration", L"Warming Time",
                                        L"Warming Impulse"};
-
-void fillNamed(CStrValueCmbBox& list, const NamedValue* items, size_t count, bool translated)
-{
-    rebuildList(list, [&] {
-        for (size_t i = 0; i < count; ++i)
-            list.addValue(0, items[i].value, translated ? translate(items[i].text) : items[i].text);
-    });
-}
 
 CSettingsRecord& record()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CStrValueCmbBox.h"
 #include "CValueCmbBox.h"
 
 #include <windows.h>
@@ -20,3 +21,13 @@ template <class Box, class Fill> void rebuildList(Box& box, Fill fill)
     fill();
     box.SetCurSel(selected == CB_ERR ? 0 : selected);
 }
+
+// One item of a list of named numbers.
+struct NamedValue
+{
+    int value;
+    const wchar_t* text;
+};
+// Rebuilds `list` from `items` as rebuildList does, each text translated
+// when `translated`.
+void fillNamed(CStrValueCmbBox& list, const NamedValue* items, size_t count, bool translated = true);

@@ -6,6 +6,7 @@
 #include "RawPort.h"
 #include "SimController.h"
 #include "TempDir.h"
+#include "WindowShot.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,7 @@ const int kPages[12] = {316, 315, 326, 318, 317, 319, 320, 321, 312, 322, 323, 3
 
 const int kObdPage = 312;
 const int kObdReadButton = 1194;
+const int kObdAdvancedButton = 1207;
 const uint8_t kObdRelay = 25;
 
 // The service bytes of each relayed OBD request: the single frame's length
@@ -88,6 +90,24 @@ bool readObdCodes(ProgramRun& program, const kwtest::KwSimProcess& sim)
     };
     return waitUntil(codeRequests, 10000) &&
            asked == std::vector<std::vector<uint8_t>>{{0x01, 0x01}, {0x03}, {0x07}};
+}
+
+// The OBD advanced dialog opened from the page, kept as a picture, closed.
+bool showObdAdvanced(ProgramRun& program)
+{
+    PostMessageW(program.page(kObdPage), WM_COMMAND, MAKEWPARAM(kObdAdvancedButton, BN_CLICKED), 0);
+    HWND dialog = nullptr;
+    if (!waitUntil(
+            [&] {
+                return (dialog = windowshot::findDialogBox(L"Advanced", program.child().id())) != nullptr;
+            },
+            10000))
+        return false;
+    Sleep(500);
+    const bool saved = windowshot::savePng(dialog, kwtest::ChildProcess::programFolder() +
+                                                       L"..\\screenshots\\dialog-obd-advanced.png");
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(GetDlgItem(dialog, IDOK)));
+    return waitUntil([&] { return !IsWindow(dialog); }, 10000) && saved;
 }
 
 } // namespace
@@ -141,6 +161,7 @@ TEST(Program, StartsConnectsShowsEveryPageAndClosesCleanly)
             << treePages[i];
         if (treePageIds[i] == kObdPage) {
             EXPECT_TRUE(readObdCodes(program, sim));
+            EXPECT_TRUE(showObdAdvanced(program));
         }
         EXPECT_TRUE(program.screenshot(std::wstring(L"page-") + treePages[i]));
     }
