@@ -29,8 +29,10 @@ endfunction()
 
 # kw_add_test(<name> SOURCES ... [LIBS ...] [LABELS ...] [TIMEOUT s] [RESOURCE_LOCK names...])
 # A GoogleTest program run through Wine by CTest.
-# Test programs share one Wine prefix and run side by side; RESOURCE_LOCK keeps
-# those that touch the same shared thing apart. Locks in use:
+# Test programs run side by side, each in a copy of the prepared Wine prefix with
+# a wineserver and display of its own (tests/wine-exec.sh). With KW_SHARED_DISPLAY=1
+# they share one prefix and display; RESOURCE_LOCK then keeps those that touch the
+# same shared thing apart. Locks in use:
 #   lastport_registry  HKCU\Software\Kestrelwave "Last RS nr": every program that
 #                      reads, writes or deletes it (the serial-port tests delete the key)
 #   documents_folder   the user's documents folder in the registry ("Personal" of the

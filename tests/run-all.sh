@@ -24,7 +24,6 @@ cmake --build "$build"
 trap kw_testenv_cleanup EXIT
 
 cd "$build"
-# Test programs share one X display, and pixel checks read it back: a window of
-# another program passing over a test's window can spoil one reading, so a
-# failed program gets one more run.
+# Timing checks can miss under a heavily loaded machine: a failed program
+# gets one more run.
 ctest --output-on-failure --no-tests=error -j "${KW_TEST_JOBS:-4}" --timeout 600 --repeat until-pass:2

@@ -2,7 +2,8 @@
 #   . tests/testenv.sh build
 # - a private Wine prefix (made once per build folder): no Mono/Gecko prompts,
 #   no crash dialog, COM1..COM20 left free for pty pairs, no window managed;
-# - an Xvfb display of its own;
+# - an Xvfb display of its own (test programs run through tests/wine-exec.sh
+#   get their own copy of the prefix and their own display);
 # - a persistent wineserver, warmed up so that its device manager has run
 #   before tests link COM ports (links made earlier are not usable as ports).
 # kw_testenv_cleanup stops all of it.
