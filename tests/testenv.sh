@@ -47,6 +47,12 @@ kw_unmanaged_windows() {
 kw_testenv_cleanup() {
     # Runs from an EXIT trap of scripts with `set -e`: no step may fail.
     wineserver -k >/dev/null 2>&1 || true
+    for own in "$WINEPREFIX".run.*; do
+        [ -d "$own" ] || continue
+        WINEPREFIX="$own" wineserver -k >/dev/null 2>&1 || true
+        pkill -f "socat pty,raw,echo=0,link=$own/" >/dev/null 2>&1 || true
+        rm -rf "$own" || true
+    done
     pkill -f "socat pty,raw,echo=0,link=$WINEPREFIX/" >/dev/null 2>&1 || true
     rm -rf "$WINEPREFIX/kw-locks" || true
     rm -f "$WINEPREFIX"/dosdevices/com[0-9]* || true
