@@ -2,6 +2,7 @@
 
 #include <CDiag.h>
 #include <Conversions.h>
+#include <CSettingsRecord.h>
 #include <RoundFunctions.h>
 
 #include <algorithm>
@@ -193,4 +194,22 @@ int lockRowIndex(uint16_t flags3, double lockTime)
     if (flags3 & 0x1000)
         row /= 2;
     return std::clamp(row, 1, kCurveRows - 1);
+}
+
+CurveValues curveA(const CSettingsRecord& r)
+{
+    CurveValues a{};
+    for (int row = 0; row < kCurveRows; ++row)
+        a[row] = r.m_setupTimes1[row / 3][row % 3];
+    return a;
+}
+
+void setCurve(CSettingsRecord& r, const CurveValues& a, bool copyToB)
+{
+    for (int row = 0; row < kCurveRows; ++row) {
+        r.m_setupTimes1[row / 3][row % 3] = a[row];
+        if (copyToB)
+            r.m_setupTimes2[row / 3][row % 3] = a[row];
+    }
+    r.m_tableMask = 0;
 }

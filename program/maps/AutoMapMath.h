@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+class CSettingsRecord;
+
 // One of the controller's two point tables (petrol, gas): per manifold-pressure
 // cell the summed injection times (4 us units) and their number.
 struct PointTable
@@ -51,3 +53,9 @@ void addCorrection(CurveValues& a, const CurveValues& correction, bool locked, i
 void smoothCurve(CurveValues& a, bool locked, int lockRow);
 // The curve row below which corrections are locked, from the flags and the lock time.
 int lockRowIndex(uint16_t flags3, double lockTime);
+
+// The A values of the record's time correction curve.
+CurveValues curveA(const CSettingsRecord& r);
+// A of every row from `a`, and B too when `copyToB`; the table-mask byte is
+// cleared, as the tables no longer match it.
+void setCurve(CSettingsRecord& r, const CurveValues& a, bool copyToB);

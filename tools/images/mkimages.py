@@ -205,6 +205,32 @@ def check_box(selected):
     return c
 
 
+def padlock(locked, colour):
+    """A padlock in the state it shows: the shackle closed or swung open."""
+    c = Canvas(48, 48)
+    shackle_x = 14 if locked else 24
+    c.line(shackle_x, 22, shackle_x, 12, 5, GREY)
+    c.line(shackle_x, 12, shackle_x + 3, 7, 5, GREY)
+    c.line(shackle_x + 3, 7, shackle_x + 13, 7, 5, GREY)
+    c.line(shackle_x + 13, 7, shackle_x + 16, 12, 5, GREY)
+    c.line(shackle_x + 16, 12, shackle_x + 16, 22 if locked else 16, 5, GREY)
+    c.rounded(8, 21, 39, 44, 4, colour)
+    c.disc(23.5, 30, 3.5, DARK)
+    c.line(23.5, 30, 23.5, 38, 3, DARK)
+    return c
+
+
+def clear_map(colour):
+    """A map of the given fuel's colour, crossed out."""
+    c = Canvas(48, 48)
+    c.rounded(6, 6, 41, 41, 5, colour)
+    for x in (15, 24, 33):
+        c.line(x, 10, x, 37, 1.5, WHITE)
+    c.line(9, 9, 38, 38, 5, DARK)
+    c.line(38, 9, 9, 38, 5, DARK)
+    return c
+
+
 def skins(folder):
     os.makedirs(folder, exist_ok=True)
     images = {
@@ -219,6 +245,12 @@ def skins(folder):
         'CON FULL.tif': console(False, True, 4),
         'CheckBox_Selected_2.tif': check_box(True),
         'CheckBox_Unselected_2.tif': check_box(False),
+        'PadlockLockedRed.tif': padlock(True, RED),
+        'PadlockUnlockedRed.tif': padlock(False, RED),
+        'PadlockLockedGreen.tif': padlock(True, GREEN),
+        'PadlockUnlockedGreen.tif': padlock(False, GREEN),
+        'ClearPetrol.tif': clear_map(RED),
+        'ClearGas.tif': clear_map(GREEN),
     }
     for name, canvas in images.items():
         write_tiff(canvas, os.path.join(folder, name))
