@@ -5,6 +5,7 @@
 #include "PageBench.h"
 #include "ShellIds.h"
 
+#include <CDiag.h>
 #include <UserInterface.h>
 #include <commctrl.h>
 
@@ -231,6 +232,17 @@ TEST(ObdPage, TrimsPollEverySecondTickAndTheActualCorrectionEverySixth)
     EXPECT_EQ(2, bench.count(2, 39));
     EXPECT_EQ(L"-3", text(*bench.page, IDC_OBD_ACTUAL_BANK1));
     EXPECT_EQ(L"4", text(*bench.page, IDC_OBD_ACTUAL_BANK2));
+
+    // Averaged over the banks, the controller's live sample tells it.
+    choose(*bench.page, IDC_OBD_CMB_CORR_STATE, 1);
+    CDiag sample;
+    sample.data()[15] = 105;
+    bench.device().m_diagData.push(sample);
+    bench.sim.clearRequests();
+    bench.ticks(12);
+    EXPECT_EQ(0, bench.count(2, 39));
+    EXPECT_EQ(L"5", text(*bench.page, IDC_OBD_ACTUAL_BANK1));
+    EXPECT_EQ(L"5", text(*bench.page, IDC_OBD_ACTUAL_BANK2));
 }
 
 TEST(ObdPage, EverySpinStepWritesBlock27OnceWithinItsLimits)
