@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,33 @@ size_t liveSamples(const kwtest::KwSimProcess& sim)
 const std::vector<std::string> kReadEverything = {
     "2/204", "2/13", "2/42", "2/7",  "2/8",  "2/22", "2/12", "2/14", "2/11", "2/11", "2/11", "2/11",
     "2/11",  "2/11", "2/11", "2/11", "2/11", "2/34", "2/43", "2/44", "2/45", "2/21", "2/30", "2/48"};
+
+// A curve (block 7) and point tables of petrol and gas (blocks 28, 29), so
+// that the auto-mapping page has something to show.
+std::wstring autoMappingBlocks()
+{
+    auto hex = [](const std::vector<uint8_t>& bytes) {
+        std::wstring text;
+        for (uint8_t b : bytes)
+            text += L"0123456789ABCDEF"[b >> 4], text += L"0123456789ABCDEF"[b & 15];
+        return text;
+    };
+    std::vector<uint8_t> curve(40, 0);
+    for (int row = 0; row < 39; ++row)
+        curve[row] = uint8_t(100 + int(8 * std::sin(row / 6.0)));
+    std::wstring args = L" --block 7:" + hex(curve);
+    for (int block : {28, 29}) {
+        std::vector<uint8_t> table(188, 0);
+        for (int cell = 2; cell <= 24; ++cell) {
+            kwsim::putU32(table, 4 * cell,
+                          uint32_t((2.0 + cell * 0.3) * (block == 29 ? 1.1 : 1.0) / 0.004 * 20));
+            kwsim::putU16(table, 124 + 2 * cell, 20);
+        }
+        kwsim::putU16(table, 186, block == 28 ? 18000 : 9000);
+        args += L" --block " + std::to_wstring(block) + L":" + hex(table);
+    }
+    return args;
+}
 
 // Template ids of the twelve pages in the host's order.
 const int kPages[12] = {316, 315, 326, 318, 317, 319, 320, 321, 312, 322, 323, 327};
@@ -118,7 +146,7 @@ TEST(Program, StartsConnectsShowsEveryPageAndClosesCleanly)
     // An OBD module with its link switched on (block 18: ids 7DF and 7E8,
     // enabled) and a PC-connection log without a first connection yet.
     ASSERT_TRUE(sim.start(L"--version 790 --obd-module --block 18:DF070000E807000001020803 --block 19:" +
-                          std::wstring(168, L'0')));
+                          std::wstring(168, L'0') + autoMappingBlocks()));
     ProgramRun program;
     ASSERT_TRUE(program.start(sim.programPort()));
     ASSERT_TRUE(program.waitMainWindow(kStartMs));
