@@ -98,10 +98,14 @@ TEST(BaseSettingsPage, ShowsTheControllersRecord)
         page.v_onTimer();
     EXPECT_EQ(L"5.10V", text(page, IDC_BASE_FUEL_LEVEL));
 
-    // The injector signal wins over the divider.
+    // The injector signal wins over the divider; without it, any divider
+    // below the crank's is the coil.
     bench.record().m_advancedSetup.m_advancedFlags2 |= 0x40;
     page.v_activate();
     EXPECT_EQ(L"Injector", selectedText(page, IDC_BASE_RPM_SOURCE));
+    bench.record().m_advancedSetup.m_advancedFlags2 &= ~0x40;
+    page.v_activate();
+    EXPECT_EQ(L"Coil", selectedText(page, IDC_BASE_RPM_SOURCE));
 }
 
 TEST(BaseSettingsPage, ListsHoldEveryStep)

@@ -9,6 +9,7 @@
 #include <CLPGDevice.h>
 #include <Conversions.h>
 #include <SettingsBlocks.h>
+#include <SimBlocks.h>
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ using namespace pagetest;
 
 struct PetrolChangeBench : PageBench
 {
-    PetrolChangeBench()
+    explicit PetrolChangeBench(const kwsim::SimConfig& config = kwsim::SimConfig()) : PageBench(config)
     {
         connect();
         page = makePage<CPetrolChangeSettingsMPD>(IDD_PETROL_CHANGE);
@@ -32,6 +33,16 @@ struct PetrolChangeBench : PageBench
 
     std::unique_ptr<CPetrolChangeSettingsMPD> page;
 };
+
+// Both pressures at 1.1 bar: raw 122 is 110 kPa.
+kwsim::SimConfig pressuresAt110()
+{
+    kwsim::SimConfig config;
+    Bytes base = kwsim::SimBlocks().get(31);
+    base[5] = base[13] = 122;
+    config.blocks[31] = base;
+    return config;
+}
 
 Bytes slice(const Bytes& bytes, size_t offset, size_t count)
 {
@@ -99,12 +110,13 @@ TEST(PetrolChangePage, ListsHoldEveryStep)
 
 TEST(PetrolChangePage, EachListWritesItsBlockOnce)
 {
-    PetrolChangeBench bench;
+    PetrolChangeBench bench(pressuresAt110());
     CPetrolChangeSettingsMPD& page = *bench.page;
     // The shown pressures are the controller's own: chosen again, nothing
-    // goes out (0.6 and 1.2 bar are no exact doubles).
-    chooseText(page, IDC_PC_PRESS_SWITCH, L"0.6");
-    chooseText(page, IDC_PC_WORKING_PRESSURE, L"1.2");
+    // goes out (1.1 x 100 is no whole number in doubles).
+    EXPECT_EQ(L"1.1", selectedText(page, IDC_PC_PRESS_SWITCH));
+    chooseText(page, IDC_PC_PRESS_SWITCH, L"1.1");
+    chooseText(page, IDC_PC_WORKING_PRESSURE, L"1.1");
     EXPECT_TRUE(bench.sim.requests().empty());
 
     struct Change
@@ -119,7 +131,7 @@ TEST(PetrolChangePage, EachListWritesItsBlockOnce)
     const Change changes[] = {
         {IDC_PC_PRESS_SWITCH, L"1.2", 31, 5, {133}},
         {IDC_PC_PRESS_AVERAGE, L"0.4", 31, 15, {2}},
-        {IDC_PC_WORKING_PRESSURE, L"1.1", 31, 13, {122}},
+        {IDC_PC_WORKING_PRESSURE, L"2.0", 31, 13, {214}},
         {IDC_PC_MAX_RPM, L"6500", 31, 8, {0xE2, 0x02, 0x69, 0x03, 0x82}},
         {IDC_PC_MAX_RPM, L"8000", 31, 8, {0x58, 0x02, 0xAE, 0x02, 0x80}},
         {IDC_PC_MAX_LOAD, L"12", 26, 14, {0xB8, 0x0B}},
@@ -136,7 +148,7 @@ TEST(PetrolChangePage, EachListWritesItsBlockOnce)
         chooseText(page, change.list, change.item);
         EXPECT_TRUE(bench.sim.requests().empty()) << name;
     }
-    EXPECT_EQ(110, bench.record().m_base.m_pressureRef);
+    EXPECT_EQ(200, bench.record().m_base.m_pressureRef);
     EXPECT_EQ(7000, bench.record().m_base.m_maxRPMLow);
     EXPECT_TRUE(bench.messages().empty());
 }
