@@ -20,21 +20,12 @@ using namespace pagetest;
 
 const wchar_t kCantWrite[] = L"Can't write settings to device!";
 
-struct BaseBench : PageBench
+struct BaseBench : PageOnBench<CBaseSettingsMPDlg>
 {
-    explicit BaseBench(const kwsim::SimConfig& config = kwsim::SimConfig()) : PageBench(config)
+    explicit BaseBench(const kwsim::SimConfig& config = kwsim::SimConfig())
+        : PageOnBench(IDD_BASE_SETTINGS, config)
     {
-        connect();
-        page = makePage<CBaseSettingsMPDlg>(IDD_BASE_SETTINGS);
     }
-
-    Bytes lastWrite(uint8_t block)
-    {
-        const std::vector<Bytes> all = writes(block);
-        return all.empty() ? Bytes() : all.back();
-    }
-
-    std::unique_ptr<CBaseSettingsMPDlg> page;
 };
 
 // Ratio x 3 by the coil, 1500 rpm, 12 s, 1.2 s, a Barracuda injector, a
@@ -57,13 +48,6 @@ kwsim::SimConfig knownController()
     std::copy(std::begin(gauge), std::end(gauge), sensors.begin());
     config.blocks = {{31, base}, {26, advanced}, {4, adv}, {30, sensors}};
     return config;
-}
-
-Bytes slice(const Bytes& bytes, size_t offset, size_t count)
-{
-    if (bytes.size() < offset + count)
-        return Bytes();
-    return Bytes(bytes.begin() + offset, bytes.begin() + offset + count);
 }
 
 } // namespace
@@ -144,34 +128,25 @@ TEST(BaseSettingsPage, EachListWritesItsBlockOnce)
     CBaseSettingsMPDlg& page = *bench.page;
     struct Change
     {
-        int list;
-        const wchar_t* item;
-        uint8_t block;
-        size_t offset;
-        Bytes bytes;
+        ListChange change;
         bool again; // chosen again, it is written again
     };
     // The engine sensor runs on curve 2 (block 30 byte 8).
     const Change changes[] = {
-        {IDC_BASE_RATIO, L"x 3", 31, 4, {0x03}, true},
-        {IDC_BASE_SWITCH_RPM, L"1500", 31, 0, {0x80, 0x0C}, false},
-        {IDC_BASE_WAIT_TIME, L"12", 31, 7, {24}, false},
-        {IDC_BASE_SWITCH_TEMP, L"40", 31, 6, {uint8_t(temperatureCurveIndex(40, 2))}, false},
-        {IDC_BASE_SEQ_DELAY, L"0.5", 31, 20, {20}, false},
-        {IDC_BASE_INJECTOR_TYPE, L"Barracuda 1.9 Ohm", 4, 0, {0x1A, 0x8C, 0x23, 0x4C}, false},
+        {{IDC_BASE_RATIO, L"x 3", 31, 4, {0x03}}, true},
+        {{IDC_BASE_SWITCH_RPM, L"1500", 31, 0, {0x80, 0x0C}}, false},
+        {{IDC_BASE_WAIT_TIME, L"12", 31, 7, {24}}, false},
+        {{IDC_BASE_SWITCH_TEMP, L"40", 31, 6, {uint8_t(temperatureCurveIndex(40, 2))}}, false},
+        {{IDC_BASE_SEQ_DELAY, L"0.5", 31, 20, {20}}, false},
+        {{IDC_BASE_INJECTOR_TYPE, L"Barracuda 1.9 Ohm", 4, 0, {0x1A, 0x8C, 0x23, 0x4C}}, false},
         // The fresh gauge runs full 90 to quarter 238: forward mirrors it.
-        {IDC_BASE_DIRECTION, L"Forward", 30, 0, {238, 195, 150, 90, 0}, true},
+        {{IDC_BASE_DIRECTION, L"Forward", 30, 0, {238, 195, 150, 90, 0}}, true},
     };
-    for (const Change& change : changes) {
-        const std::string name(change.item, change.item + wcslen(change.item));
+    for (const Change& c : changes) {
+        EXPECT_TRUE(choiceWrites(bench, page, c.change));
         bench.sim.clearRequests();
-        chooseText(page, change.list, change.item);
-        ASSERT_EQ(std::vector<int>{change.block}, bench.writes()) << name;
-        EXPECT_EQ(change.bytes, slice(bench.lastWrite(change.block), change.offset, change.bytes.size()))
-            << name;
-        bench.sim.clearRequests();
-        chooseText(page, change.list, change.item);
-        EXPECT_EQ(change.again ? 1u : 0u, bench.writes().size()) << name;
+        chooseText(page, c.change.list, c.change.item);
+        EXPECT_EQ(c.again ? 1u : 0u, bench.writes().size());
     }
     EXPECT_EQ(L"3", text(page, IDC_BASE_DIVIDER));
     EXPECT_EQ(L"4.76V", text(page, IDC_BASE_GAUGE_FULL));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace pagetest {
 
 namespace {
@@ -68,6 +70,12 @@ std::vector<Bytes> PageBench::writes(uint8_t block)
     return out;
 }
 
+Bytes PageBench::lastWrite(uint8_t block)
+{
+    const std::vector<Bytes> all = writes(block);
+    return all.empty() ? Bytes() : all.back();
+}
+
 std::vector<int> PageBench::steps()
 {
     std::vector<int> out;
@@ -84,6 +92,21 @@ void PageBench::liveMode(unsigned char mode)
     CDiag sample;
     sample.setMode(mode);
     sim.device->m_diagData.push(sample);
+}
+
+testing::AssertionResult choiceWrites(PageBench& bench, CWnd& page, const ListChange& change)
+{
+    const std::string item(change.item.begin(), change.item.end());
+    bench.sim.clearRequests();
+    chooseText(page, change.list, change.item);
+    if (bench.writes() != std::vector<int>{change.block})
+        return testing::AssertionFailure() << item << ": not block " << int(change.block) << " alone";
+    const Bytes sent = bench.lastWrite(change.block);
+    const size_t end = change.offset + change.bytes.size();
+    if (sent.size() < end ||
+        !std::equal(change.bytes.begin(), change.bytes.end(), sent.begin() + change.offset))
+        return testing::AssertionFailure() << item << ": other bytes at " << change.offset;
+    return testing::AssertionSuccess();
 }
 
 void click(CWnd& page, int id)

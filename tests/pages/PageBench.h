@@ -7,6 +7,8 @@
 #include "SimBench.h"
 #include "UiTestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -45,6 +47,8 @@ public:
     std::vector<int> writes();
     // The payloads of the writes of `block` since the last clear, oldest first.
     std::vector<Bytes> writes(uint8_t block);
+    // The newest of them (empty when none).
+    Bytes lastWrite(uint8_t block);
     // The requests as commands, command-2 requests as 1000 + selector, a run
     // of live-data polls folded into one.
     std::vector<int> steps();
@@ -58,6 +62,32 @@ public:
     kwtest::SimBench sim;
     uitest::HostWindow host;
 };
+
+// A bench connected and showing one page.
+template <class Page> struct PageOnBench : PageBench
+{
+    PageOnBench(UINT templateId, const kwsim::SimConfig& config) : PageBench(config)
+    {
+        connect();
+        page = makePage<Page>(templateId);
+    }
+
+    std::unique_ptr<Page> page;
+};
+
+// A choice in a list and what it sends: `bytes` at `offset` of block `block`.
+struct ListChange
+{
+    int list;
+    std::wstring item;
+    uint8_t block;
+    size_t offset;
+    Bytes bytes;
+};
+
+// Makes the choice on `page`: a success when that block alone went out
+// carrying those bytes.
+testing::AssertionResult choiceWrites(PageBench& bench, CWnd& page, const ListChange& change);
 
 // A click of the control `id` of `page`, as the control tells its parent.
 void click(CWnd& page, int id);
