@@ -286,7 +286,11 @@ void CGasInjectionMapMPDlg::v_onTimer()
     s_readOnce = true;
     s_lastReadSequence = sample.getSequence();
     s_countdown = kReadEveryTicks;
-    readMapPoints();
+    try {
+        readMapPoints();
+    } catch (IError* e) {
+        reportMapError(L"CGasInjectionMapMPDlg::v_onTimer()", e);
+    }
 }
 
 void CGasInjectionMapMPDlg::readMapPoints()
