@@ -108,6 +108,7 @@ SimController::SimController(const SimConfig& config) : m_state(config.seed), m_
     m_state.live.switchDelay = config.switchDelay;
     m_state.live.switchNever = config.switchNever;
     m_state.obd.ecus = config.ecus;
+    m_state.obd.car = config.car;
     m_state.faults.config = config.faults;
     m_state.refusedBlocks = config.refusedBlocks;
 }
@@ -307,6 +308,8 @@ SimReply SimController::relayObd(const std::vector<uint8_t>& payload)
 {
     if (!(m_state.blocks.flags1() & 1) || payload.size() != 20)
         return refuse();
+    m_state.obd.car.observe(m_state.blocks.get(15), m_state.blocks.cylinders(),
+                            m_state.live.mode() == SimLiveEngine::kGas);
     return {kObdAnswer, m_state.obd.answer(payload, m_state.blocks.get(18))};
 }
 

@@ -64,6 +64,7 @@ struct SimConfig
     bool switchNever = false;
     bool obdModule = false;
     std::vector<SimEcu> ecus{SimEcu::can11()};
+    SimTrimCar car;
     SimFaults faults;
     std::map<uint8_t, std::vector<uint8_t>> blocks; // stored over the defaults
     std::set<uint8_t> refusedBlocks;                // reads and writes refused

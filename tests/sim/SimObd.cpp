@@ -187,6 +187,8 @@ std::vector<uint8_t> SimObdRelay::pidValue(uint8_t pid, const SimEcu& ecu)
     const auto fixed = ecu.fixedValues.find(pid);
     if (fixed != ecu.fixedValues.end())
         return fixed->second;
+    if (car.fitted && pid >= 0x06 && pid <= 0x09)
+        return {car.trimByte(pid)};
     switch (pid) {
     case 0x00: {
         const uint32_t m = ecu.supportMask();

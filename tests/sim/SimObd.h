@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SimTrimCar.h"
+
 #include <array>
 #include <cstdint>
 #include <map>
@@ -46,6 +48,8 @@ public:
 
     std::vector<SimEcu> ecus{SimEcu::can11()};
     unsigned clears = 0; // positive answers to service 04
+    // When fitted, the fuel trims of every ECU come from it.
+    SimTrimCar car;
 
 private:
     bool hears(const SimEcu& ecu, uint32_t requestId, const std::vector<uint8_t>& block18) const;

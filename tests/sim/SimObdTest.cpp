@@ -166,3 +166,35 @@ TEST_F(SimObd, AnswersOnlyOnTheRightLinkAndFilter)
     sim.with([](SimState& s) { s.blocks.setFlags1(0); });
     EXPECT_FALSE(relay({2, 1, 0x06}));
 }
+
+TEST_F(SimObd, TrimCarFollowsTheCorrectionsOfEachBank)
+{
+    sim.with([](SimState& s) {
+        s.blocks.setCylinders(6);
+        s.obd.ecus[0].supportedPids.insert(s.obd.ecus[0].supportedPids.end(), {0x08, 0x09});
+        s.obd.car.fitted = true;
+        s.obd.car.bank2Injectors = 0x2A; // injectors 2, 4, 6
+        s.obd.car.gain = 10.0;
+    });
+    auto trimByte = [&](uint8_t pid) { return (*relay({2, 1, pid}))[0].data[3]; };
+    // Balanced corrections (1.0 ms each): every trim at 0 %.
+    EXPECT_EQ(128, trimByte(0x06));
+    EXPECT_EQ(128, trimByte(0x08));
+
+    // Injector 1 (bank 1) 1.5 ms richer: bank 1's mean rises by 0.5 ms, so its
+    // short-term trim falls by 5 %; its long-term trim and bank 2 stay.
+    sim.with([](SimState& s) {
+        Bytes b15 = s.blocks.get(15);
+        putU16(b15, 0, 250 + 375);
+        s.blocks.set(15, b15);
+    });
+    EXPECT_EQ(128 - 6, trimByte(0x06)); // -5 % in 100/128 steps, rounded
+    EXPECT_EQ(128, trimByte(0x07));
+    EXPECT_EQ(128, trimByte(0x08));
+    EXPECT_EQ(128, trimByte(0x09));
+    EXPECT_EQ(trimByte(0x06), trimByte(0x06)); // no noise
+
+    // On petrol the gas corrections do nothing.
+    sim.with([](SimState& s) { s.live.setMode(SimLiveEngine::kPetrol); });
+    EXPECT_EQ(128, trimByte(0x06));
+}

@@ -142,11 +142,12 @@ bool parseEcu(const std::wstring& v, KwSimOptions& o)
     auto it = kinds.find(v);
     if (it == kinds.end())
         return false;
-    // Keep the codes already given for the ECU it replaces.
+    // Keep the codes and PIDs already given for the ECU it replaces.
     SimEcu ecu = it->second();
     if (!o.config.ecus.empty()) {
         ecu.storedCodes = o.config.ecus[0].storedCodes;
         ecu.pendingCodes = o.config.ecus[0].pendingCodes;
+        ecu.supportedPids = o.config.ecus[0].supportedPids;
     }
     o.config.ecus.assign(1, ecu);
     return true;
@@ -175,6 +176,19 @@ Handler codes(std::vector<uint16_t> SimEcu::*field)
             return false;
         return parseCodes(v, o.config.ecus[0].*field);
     };
+}
+
+// A car whose trims follow the corrections; MASK names the bank-2 injectors.
+bool parseTrimCar(const std::wstring& v, KwSimOptions& o)
+{
+    unsigned long mask;
+    if (!toNumber(v, 255, mask))
+        return false;
+    o.config.car.fitted = true;
+    o.config.car.bank2Injectors = static_cast<uint8_t>(mask);
+    for (SimEcu& ecu : o.config.ecus)
+        ecu.supportedPids.insert(ecu.supportedPids.end(), {0x08, 0x09});
+    return true;
 }
 
 Handler flag(std::function<void(KwSimOptions&)> set)
@@ -220,6 +234,7 @@ const std::map<std::wstring, Option>& options()
         {L"--ecu", {true, parseEcu}},
         {L"--dtc", {true, codes(&SimEcu::storedCodes)}},
         {L"--pending", {true, codes(&SimEcu::pendingCodes)}},
+        {L"--trim-car", {true, parseTrimCar}},
         {L"--block", {true, parseBlock}},
         {L"--refuse-block", {true, parseRefusedBlock}},
         {L"--silent", {false, flag([](KwSimOptions& o) { o.config.faults.silent = true; })}},
@@ -286,7 +301,8 @@ std::wstring kwSimUsage()
            L"  --bootloader --boot-code N --access-code CODE\n"
            L"  --switch-delay SAMPLES --switch-never\n"
            L"  --obd-module --ecu none|can11|can11-250|can29|can29-250|kline-slow|kline-fast\n"
-           L"  --dtc P0301,... --pending P0171,... --block N:HEX --refuse-block N\n"
+           L"  --dtc P0301,... --pending P0171,... --trim-car BANK2MASK\n"
+           L"  --block N:HEX --refuse-block N\n"
            L"  --silent --drop RATE --bad-checksum RATE --garbage RATE[:MAX] --garbage-any-byte\n"
            L"  --stop-after N --bad-checksum-run AFTER:COUNT\n";
 }

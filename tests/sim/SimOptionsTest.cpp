@@ -46,6 +46,8 @@ TEST(SimOptions, ReadsEverySetting)
                        L"--obd-module",
                        L"--dtc",
                        L"P0301,C1234",
+                       L"--trim-car",
+                       L"0x2A",
                        L"--ecu",
                        L"can29-250",
                        L"--pending",
@@ -89,6 +91,9 @@ TEST(SimOptions, ReadsEverySetting)
     EXPECT_EQ(1, c.ecus[0].baud);
     EXPECT_EQ((std::vector<uint16_t>{0x0301, 0x5234}), c.ecus[0].storedCodes);
     EXPECT_EQ((std::vector<uint16_t>{0xC100}), c.ecus[0].pendingCodes);
+    EXPECT_TRUE(c.car.fitted);
+    EXPECT_EQ(0x2A, c.car.bank2Injectors);
+    EXPECT_EQ(0x09, c.ecus[0].supportedPids.back()); // the bank-2 trims answered
     EXPECT_EQ((std::vector<uint8_t>{0xDF, 0x07}), c.blocks.at(18));
     EXPECT_TRUE(c.faults.silent);
     EXPECT_DOUBLE_EQ(0.25, c.faults.dropRate);
