@@ -1,5 +1,6 @@
 #include "InjectorBankDetection.h"
 
+#include "BlockWire.h"
 #include "CLPGDevice.h"
 #include "UserInterface.h"
 #include "translate.h"
@@ -23,11 +24,6 @@ const unsigned kSettleTrimMs = 500;
 const int kTrimRounds = 40;
 const unsigned kTrimRoundMs = 30;
 const double kTrimThreshold = 5.0;
-
-double roundHundredths(double x)
-{
-    return std::floor((x >= 0 ? x + 0.005 : x - 0.005) * 100.0) / 100.0;
-}
 
 uint32_t newestSequence(const CDiagData& store)
 {
@@ -95,8 +91,8 @@ bool InjectorBankDetection::baseInjectionTime(uint32_t switchMark, double& base)
     int count = 0;
     for (const CDiag& sample : samples)
         for (int c = 0; c < cylinders(); ++c) {
-            const double m = std::max(roundHundredths(sample.getInjectionTime(2 * c)),
-                                      roundHundredths(sample.getInjectionTime(2 * c + 1)));
+            const double m = std::max(blockwire::roundTo001(sample.getInjectionTime(2 * c)),
+                                      blockwire::roundTo001(sample.getInjectionTime(2 * c + 1)));
             if (m > kMinInjectionMs) {
                 sum += m;
                 ++count;
@@ -104,7 +100,7 @@ bool InjectorBankDetection::baseInjectionTime(uint32_t switchMark, double& base)
         }
     if (count == 0)
         return false;
-    base = roundHundredths(sum / count);
+    base = blockwire::roundTo001(sum / count);
     return true;
 }
 
