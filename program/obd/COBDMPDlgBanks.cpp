@@ -1,5 +1,6 @@
 // The petrol OBD page's injector bank assignment: the bank boxes and the
 // detection behind the "Detect" button.
+#include "BankDetectionRun.h"
 #include "COBDMPDlg.h"
 #include "ObdPageIds.h"
 #include "SettingsHandler.h"
@@ -41,5 +42,9 @@ void COBDMPDlg::onInjActive(int injector, int bank)
     });
 }
 
-// The detection procedure comes with its own dialog.
-void COBDMPDlg::OnClickedBtnDetect() {}
+void COBDMPDlg::OnClickedBtnDetect()
+{
+    uint8_t mask = 0;
+    if (runBankDetection(this, mask))
+        setBankBoxes(mask);
+}
