@@ -120,6 +120,8 @@ std::vector<uint8_t> data(std::initializer_list<uint8_t> service)
 TEST(ObdPage, CodesOfOneAndOfTwoCanEcusComeInOrderWithTheirTexts)
 {
     ObdBench one{car({SimEcu::can11()})};
+    EXPECT_FALSE(visible(*one.page, IDC_OBD_LONG_BANK2)); // four cylinders: one bank
+    EXPECT_FALSE(visible(*one.page, IDC_OBD_BANK_BOX_FIRST + 1));
     click(*one.page, IDC_OBD_READ);
     EXPECT_EQ((std::vector<std::vector<uint8_t>>{data({1, 1}), data({3}), data({7})}), one.relayed());
     const std::vector<kwsim::SimRequest> requests = one.sim.requests();
@@ -208,6 +210,9 @@ TEST(ObdPage, TrimsPollEverySecondTickAndTheActualCorrectionEverySixth)
     ecu.supportedPids = {0x06, 0x07, 0x08, 0x09};
     ecu.fixedValues = {{0x06, {0x80}}, {0x07, {0x90}}, {0x08, {0x70}}, {0x09, {0x80}}};
     ObdBench bench{car({ecu}, kCanOn, 6)};
+    EXPECT_TRUE(visible(*bench.page, IDC_OBD_LONG_BANK2));
+    EXPECT_TRUE(visible(*bench.page, IDC_OBD_BANK_BOX_FIRST + 11)); // "Bank 2" of injector 6
+    EXPECT_FALSE(visible(*bench.page, IDC_OBD_BANK_BOX_FIRST + 12));
     // Without a trim of either bank seen, "Enable" would switch on nothing.
     choose(*bench.page, IDC_OBD_CMB_CORR_STATE, 2);
     EXPECT_EQ(1u, bench.messages().size());
