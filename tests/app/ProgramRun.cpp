@@ -127,14 +127,18 @@ void ProgramRun::command(int id) const
 
 bool ProgramRun::screenshot(const std::wstring& name) const
 {
+    return screenshot(name, mainWindow());
+}
+
+bool ProgramRun::screenshot(const std::wstring& name, HWND window) const
+{
     const std::wstring folder = ChildProcess::programFolder() + L"..\\screenshots\\";
     CreateDirectoryW(folder.c_str(), nullptr);
-    HWND main = mainWindow();
-    if (!main)
+    if (!window)
         return false;
-    SetForegroundWindow(main);
+    SetForegroundWindow(window);
     Sleep(500);
-    return windowshot::savePng(main, folder + name + L".png");
+    return windowshot::savePng(window, folder + name + L".png");
 }
 
 int ProgramRun::close(unsigned timeoutMs)

@@ -44,6 +44,8 @@ public:
     void command(int id) const;
     // Saves the main window under <build>/screenshots/<name>.png.
     bool screenshot(const std::wstring& name) const;
+    // Saves another window of the program (a dialog) the same way.
+    bool screenshot(const std::wstring& name, HWND window) const;
     // Asks the main window to close and waits for the exit code (-1: none).
     int close(unsigned timeoutMs);
 

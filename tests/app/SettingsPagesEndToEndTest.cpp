@@ -1,6 +1,6 @@
-// The settings pages through the program's own window against kwsim.exe:
-// a choice made in a page's list as the list tells the page, and the
-// block it sends read from the simulator's request log.
+// The settings pages and their dialogs through the program's own window
+// against kwsim.exe: a choice made in a list as the list tells its window,
+// and the block it sends read from the simulator's request log.
 
 #include "KwSimProcess.h"
 #include "ProgramRun.h"
@@ -20,6 +20,9 @@ const unsigned kStartMs = 90000;
 const int kBasePage = 316;
 const int kPetrolChangePage = 315;
 const int kSensorsPage = 323;
+const int kAdditionalPage = 326;
+const int kBottomPage = 313;
+const unsigned kReplyMs = 10000;
 
 // The item at `index` of the list `id` of a page chosen, as the user's
 // choice reaches the page.
@@ -52,6 +55,23 @@ std::vector<int> procedureSteps(const kwtest::KwSimProcess& sim, size_t from)
     return steps;
 }
 
+// A popup dialog opened by the button `id` of `page` (`code` as the button
+// tells it), found by its title.
+HWND openDialog(ProgramRun& program, HWND page, int id, WORD code, const wchar_t* title)
+{
+    PostMessageW(page, WM_COMMAND, MAKEWPARAM(id, code), LPARAM(windowshot::findDescendant(page, id)));
+    HWND dialog = nullptr;
+    waitUntil([&] { return (dialog = windowshot::findDialogBox(title, program.child().id())) != nullptr; },
+              kReplyMs);
+    return dialog;
+}
+
+bool closeDialog(HWND dialog)
+{
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return waitUntil([&] { return !IsWindow(dialog); }, kReplyMs);
+}
+
 // The payloads of the writes of `block`.
 std::vector<std::vector<uint8_t>> writesOf(const kwtest::KwSimProcess& sim, uint8_t block)
 {
@@ -64,7 +84,7 @@ std::vector<std::vector<uint8_t>> writesOf(const kwtest::KwSimProcess& sim, uint
 
 } // namespace
 
-TEST(ProgramSettings, BaseAndPetrolChangePagesWriteTheController)
+TEST(ProgramSettings, SettingsPagesAndDialogsWriteTheController)
 {
     kwtest::KwSimProcess sim;
     ASSERT_TRUE(sim.start(L"--version 805"));
@@ -101,6 +121,49 @@ TEST(ProgramSettings, BaseAndPetrolChangePagesWriteTheController)
     EXPECT_EQ((std::vector<uint8_t>{0xE2, 0x02, 0x69, 0x03}),
               std::vector<uint8_t>(block31.begin() + 8, block31.begin() + 12));
     EXPECT_EQ(0x02, block31.at(12) & 0x02);
+    // Additional settings (the cut-off group is hidden for CNG): petrol
+    // post-injection 37 % is byte 29 of block 26.
+    ASSERT_TRUE(showPage(program, 3, kAdditionalPage));
+    const size_t advancedWrites = writesOf(sim, 26).size();
+    ASSERT_TRUE(choose(program.page(kAdditionalPage), 1096, 37));
+    ASSERT_TRUE(waitUntil([&] { return writesOf(sim, 26).size() == advancedWrites + 1; }, kReplyMs));
+    EXPECT_EQ(37, writesOf(sim, 26).back().at(29));
+
+    // The gas level sensor "AEB 806" (50 112 162 212: full below quarter)
+    // goes out inverted with its direction.
+    ASSERT_TRUE(showPage(program, 0, kBasePage));
+    const HWND gauge = openDialog(program, base, 1062, BN_CLICKED, L"Gas Level Sensor");
+    ASSERT_TRUE(gauge);
+    const size_t gaugeWrites = writesOf(sim, 30).size();
+    ASSERT_TRUE(choose(gauge, 1115, 3));
+    ASSERT_TRUE(waitUntil([&] { return writesOf(sim, 30).size() == gaugeWrites + 1; }, kReplyMs));
+    const std::vector<uint8_t> block30 = writesOf(sim, 30).back();
+    EXPECT_EQ((std::vector<uint8_t>{0xCD, 0x8F, 0x5D, 0x2B, 1, 1}),
+              std::vector<uint8_t>(block30.begin(), block30.begin() + 6));
+    EXPECT_TRUE(program.screenshot(L"dialog-gas-level-sensor", gauge));
+    EXPECT_TRUE(closeDialog(gauge));
+
+    const HWND calculator = openDialog(program, base, 1000, BN_CLICKED, L"Injectors nozzle size calculator");
+    ASSERT_TRUE(calculator);
+    // 80 HP on 4 cylinders by the CNG formula: 2.1, shown 2.0.
+    SendMessageW(windowshot::findDescendant(calculator, 1050), WM_SETTEXT, 0, LPARAM(L"80"));
+    PostMessageW(calculator, WM_COMMAND, MAKEWPARAM(1084, BN_CLICKED), 0);
+    const HWND nozzle = windowshot::findDescendant(calculator, 1001);
+    EXPECT_TRUE(waitUntil([&] { return windowshot::windowText(nozzle) == L"2.0"; }, kReplyMs));
+    EXPECT_TRUE(program.screenshot(L"dialog-injector-size", calculator));
+    EXPECT_TRUE(closeDialog(calculator));
+
+    // The console of the bottom page, opened by a double click: "OLED"
+    // clears bit 0 of block 26 byte 4.
+    const HWND console =
+        openDialog(program, program.page(kBottomPage), 1001, BN_DOUBLECLICKED, L"Console Setup");
+    ASSERT_TRUE(console);
+    ASSERT_TRUE(choose(console, 1342, 1));
+    ASSERT_TRUE(waitUntil([&] { return writesOf(sim, 26).size() == advancedWrites + 2; }, kReplyMs));
+    EXPECT_EQ(0, writesOf(sim, 26).back().at(4) & 0x01);
+    EXPECT_TRUE(program.screenshot(L"dialog-console-setup", console));
+    EXPECT_TRUE(closeDialog(console));
+
     EXPECT_EQ(L"", program.answerMessageBox(IDOK, 500));
     EXPECT_EQ(0, program.close(30000));
 }
