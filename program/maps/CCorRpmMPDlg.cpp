@@ -3,9 +3,8 @@
 #include "CMapDefinitionDlg.h"
 #include "CMapEdit.h"
 #include "ExeFolder.h"
-#include "MapPageSupport.h"
 #include "MapsUiIds.h"
-#include "ProgramBusy.h"
+#include "PetrolProcedure.h"
 #include "RoundFunctions.h"
 #include "ShellIds.h"
 #include "translate.h"
@@ -14,7 +13,6 @@
 #include <CDiag.h>
 #include <CImageCheckBox.h>
 #include <CLPGDevice.h>
-#include <IError.h>
 
 #include <algorithm>
 
@@ -25,7 +23,6 @@ const int kStepIds[6] = {IDC_MAP_PLUS1,  IDC_MAP_PLUS2,  IDC_MAP_PLUS5,
 const uint16_t kVacuumMap = 0x0400;
 const uint16_t kObdMappingOffered = 0x0200;
 const int kMapTypeFirmware = 785;
-const unsigned char kPetrolMode = 2;
 
 CSettingsRecord& record()
 {
@@ -160,7 +157,7 @@ void CCorRpmMPDlg::v_activate()
     const bool linkActive = g_pDevice && g_pDevice->m_obdLinkActive;
     if (!linkActive) {
         m_obdMapping = 0;
-        endMapping(mapDevice());
+        endMapping(editableDevice());
     }
     bool offered = false;
     if (g_pDevice && (g_pDevice->m_settings.m_advancedSetup.m_advancedFlags3 & kObdMappingOffered) &&
@@ -242,7 +239,7 @@ bool CCorRpmMPDlg::handleMapKey(const MSG& msg)
 
 void CCorRpmMPDlg::stepSelected(int step)
 {
-    if (!mapDevice())
+    if (!editableDevice())
         return;
     CWaitCursor wait;
     m_mapTable.incrementSelected(step);
@@ -266,51 +263,39 @@ void CCorRpmMPDlg::OnClickedChkObdMapping()
 // Cleared in the record only when the controller cleared its own.
 void CCorRpmMPDlg::OnBnClickedBtnClearMap()
 {
-    CLPGDevice* device = mapDevice();
+    CLPGDevice* device = editableDevice();
     if (!device)
         return;
-    CWaitCursor wait;
-    try {
-        if (device->sendAction20() && device->sendAction19()) {
-            if (!device->readCorrectionMap())
-                for (auto& row : device->m_settings.m_corrMap.m_injMapTable)
-                    row.fill(0.0);
-        } else {
-            showMapWriteError(this);
-        }
-    } catch (IError* e) {
-        reportMapError(L"CCorRpmMPDlg::OnBnClickedBtnClearMap()", e);
-    }
+    runSettingsHandler(this, L"CCorRpmMPDlg::OnBnClickedBtnClearMap", [&] {
+        if (!device->sendAction20() || !device->sendAction19())
+            showCantWrite(this);
+        else if (!device->readCorrectionMap())
+            for (auto& row : device->m_settings.m_corrMap.m_injMapTable)
+                row.fill(0.0);
+    });
     refreshMap();
 }
 
 void CCorRpmMPDlg::OnSelendokCmbMapType()
 {
-    CLPGDevice* device = mapDevice();
+    CLPGDevice* device = editableDevice();
     if (!device)
         return;
     const bool vacuum = int(m_mapTypeCombo.getSelValue()) == 1;
     if (vacuum == isVacuum(device->m_settings))
         return;
-    CWaitCursor wait;
-    try {
-        changeMapType(*device, vacuum);
-    } catch (IError* e) {
-        reportMapError(L"CCorRpmMPDlg::OnSelendokCmbMapType()", e);
-    }
+    runSettingsHandler(this, L"CCorRpmMPDlg::OnSelendokCmbMapType", [&] { changeMapType(*device, vacuum); });
     refreshMap();
 }
 
 // Petrol, the load axis in its new units (block 34), the type (block 26),
-// the restart; then back to gas unless the engine was on petrol.
+// the restart; then back to gas unless the engine was on petrol. A failed
+// write puts the old type and axis back, in the record and the controller.
 bool CCorRpmMPDlg::changeMapType(CLPGDevice& device, bool vacuum)
 {
-    ProgramBusy busy;
-    CDiag newest;
-    device.m_diagData.getLast(newest);
-    const bool wasOnPetrol = newest.getMode() == kPetrolMode;
-    if (!device.switchToPetrolAndWait()) {
-        showMapMessage(this, L"Can't switch to petrol", MB_ICONERROR);
+    PetrolProcedure procedure(this, device);
+    if (!procedure.switchToPetrol()) {
+        showPageError(this, L"Can't switch to petrol");
         return false;
     }
     CAdvancedSetup& setup = device.m_settings.m_advancedSetup;
@@ -319,22 +304,17 @@ bool CCorRpmMPDlg::changeMapType(CLPGDevice& device, bool vacuum)
     const LoadAxis oldAxis = map.m_rowAxis;
     setup.m_advancedFlags3 = uint16_t(vacuum ? oldFlags | kVacuumMap : oldFlags & ~kVacuumMap);
     map.m_rowAxis = defaultLoadAxis(vacuum);
-    const bool axisWritten = device.writeBlock34();
-    if (!axisWritten || !device.writeBlock26()) {
+    const bool axisWritten = procedure.write(&CLPGDevice::writeBlock34);
+    if (!axisWritten || !procedure.write(&CLPGDevice::writeBlock26)) {
         setup.m_advancedFlags3 = oldFlags;
         map.m_rowAxis = oldAxis;
         if (axisWritten)
             device.writeBlock34();
-        showMapWriteError(this);
         return false;
     }
-    if (!device.reset()) {
-        showMapWriteError(this);
+    if (!procedure.reset())
         return false;
-    }
-    pumpedWait(1000);
-    if (!wasOnPetrol)
-        device.returnToGas();
+    procedure.finish();
     return true;
 }
 
@@ -349,17 +329,13 @@ void CCorRpmMPDlg::OnClickedBtnDefinition()
     dialog.m_record = &r;
     if (dialog.DoModal() != IDOK)
         return;
-    CLPGDevice* device = mapDevice();
+    CLPGDevice* device = editableDevice();
     if (!device) {
-        showMapWriteError(this);
+        showCantWrite(this);
         return;
     }
-    CWaitCursor wait;
-    try {
-        writeAxes(*device, dialog.heldLoadAxis(), dialog.heldRpmAxis());
-    } catch (IError* e) {
-        reportMapError(L"CCorRpmMPDlg::OnClickedBtnDefinition()", e);
-    }
+    runSettingsHandler(this, L"CCorRpmMPDlg::OnClickedBtnDefinition",
+                       [&] { writeAxes(*device, dialog.heldLoadAxis(), dialog.heldRpmAxis()); });
     refreshMap();
 }
 
@@ -372,10 +348,9 @@ bool CCorRpmMPDlg::writeAxes(CLPGDevice& device, const LoadAxis& load, const Rpm
     const RpmAxis oldRpm = map.m_colAxis;
     map.m_rowAxis = load;
     map.m_colAxis = rpm;
-    if (!device.writeBlock34()) {
+    if (!writeSettingsBlock(this, &CLPGDevice::writeBlock34)) {
         map.m_rowAxis = oldLoad;
         map.m_colAxis = oldRpm;
-        showMapWriteError(this);
         return false;
     }
     device.readBlock34();

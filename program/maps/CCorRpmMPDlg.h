@@ -74,7 +74,7 @@ private:
     // OBD mapping: ends it and gives the controller its automatic correction back.
     void endMapping(CLPGDevice* device);
     bool startMapping(CLPGDevice& device);
-    bool storeObdCorrections(CLPGDevice& device);
+    bool storeObdCorrections(CLPGDevice& device, const CCorrMap& corrected);
 
     CMapArray m_mapTable;
     CExtImage m_checkSelected;

@@ -1,18 +1,23 @@
 // The page's mapping from the engine computer's fuel trims.
 #include "CCorRpmMPDlg.h"
 
-#include "MapPageSupport.h"
-#include "ProgramBusy.h"
+#include "PetrolProcedure.h"
+#include "translate.h"
 
 #include <CDiag.h>
 #include <CLPGDevice.h>
-#include <IError.h>
+#include <UserInterface.h>
 
 namespace {
 
 bool onGas(unsigned char mode)
 {
     return mode == 3 || mode == 4 || mode == 5;
+}
+
+void showPageNote(CWnd* page, const wchar_t* text)
+{
+    showMessageBox(page, translate(text), L"Kestrelwave", MB_ICONINFORMATION);
 }
 
 } // namespace
@@ -26,23 +31,20 @@ void CCorRpmMPDlg::showObdResults()
 
 void CCorRpmMPDlg::OnClickedBtnObdMapStart()
 {
-    CLPGDevice* device = mapDevice();
+    CLPGDevice* device = editableDevice();
     if (!device || device->m_diagData.count() < 1)
         return;
     CDiag newest;
     device->m_diagData.getLast(newest);
     if (!onGas(newest.getMode())) {
-        showMapMessage(this, L"Mapping from OBD fuel trim is only avaiable during GAS MODE",
-                       MB_ICONINFORMATION);
+        showPageNote(this, L"Mapping from OBD fuel trim is only avaiable during GAS MODE");
         return;
     }
-    try {
-        if (!startMapping(*device))
-            return;
-    } catch (IError* e) {
-        reportMapError(L"CCorRpmMPDlg::OnClickedBtnObdMapStart()", e);
+    bool started = false;
+    runSettingsHandler(this, L"CCorRpmMPDlg::OnClickedBtnObdMapStart",
+                       [&] { started = startMapping(*device); });
+    if (!started)
         return;
-    }
     m_mapTable.setColorScale(1.0);
     m_mapTable.setColorMode(0);
     m_startButton.EnableWindow(FALSE);
@@ -59,12 +61,11 @@ bool CCorRpmMPDlg::startMapping(CLPGDevice& device)
     COBDAdvSetup setup;
     if (!device.readBlock27(setup) || setup.obd_corr_enable_flag == 0)
         return true;
-    showMapMessage(this, L"Automatic OBD correction must be disable during this operation.",
-                   MB_ICONINFORMATION);
+    showPageNote(this, L"Automatic OBD correction must be disable during this operation.");
     const uint8_t enabled = setup.obd_corr_enable_flag;
     setup.obd_corr_enable_flag = 0;
     if (!device.writeBlock27(setup)) {
-        showMapWriteError(this);
+        showCantWrite(this);
         return false;
     }
     m_savedCorrection = enabled;
@@ -79,7 +80,8 @@ void CCorRpmMPDlg::endMapping(CLPGDevice* device)
     m_mappingRunning = false;
     if (!m_correctionSaved || !device)
         return;
-    try {
+    CWnd* owner = GetSafeHwnd() ? this : nullptr;
+    runSettingsHandler(owner, L"CCorRpmMPDlg::endMapping", [&] {
         COBDAdvSetup setup;
         if (device->readBlock27(setup)) {
             setup.obd_corr_enable_flag = m_savedCorrection;
@@ -88,15 +90,13 @@ void CCorRpmMPDlg::endMapping(CLPGDevice* device)
                 return;
             }
         }
-        showMapWriteError(GetSafeHwnd() ? this : nullptr);
-    } catch (IError* e) {
-        reportMapError(L"CCorRpmMPDlg::endMapping()", e);
-    }
+        showCantWrite(owner);
+    });
 }
 
 void CCorRpmMPDlg::OnClickedBtnObdMapStop()
 {
-    endMapping(mapDevice());
+    endMapping(editableDevice());
     m_calculateButton.EnableWindow(TRUE);
     m_startButton.EnableWindow(TRUE);
 }
@@ -109,45 +109,36 @@ void CCorRpmMPDlg::OnClickedBtnObdMapCalculate()
         m_mapFromOBD.corrected(g_pDevice ? g_pDevice->m_settings.m_corrMap : CCorrMap());
     m_mapFromOBD.clear();
     m_mapTable.setColorMode(1);
-    CLPGDevice* device = mapDevice();
+    CLPGDevice* device = editableDevice();
     endMapping(device);
     m_calculateButton.EnableWindow(TRUE);
     m_startButton.EnableWindow(TRUE);
-    if (device) {
-        try {
-            CCorrMap& map = device->m_settings.m_corrMap;
-            const CCorrMap old = map;
-            map = corrected;
-            if (!storeObdCorrections(*device)) {
-                map = old;
-                device->readCorrectionMap();
-            }
-        } catch (IError* e) {
-            reportMapError(L"CCorRpmMPDlg::OnClickedBtnObdMapCalculate()", e);
-        }
-    }
+    if (device)
+        runSettingsHandler(this, L"CCorRpmMPDlg::OnClickedBtnObdMapCalculate",
+                           [&] { storeObdCorrections(*device, corrected); });
     refreshMap();
 }
 
-// Petrol, the corrected map, the restart, then back to gas. False when the
-// controller did not take the map: the record's map is then put back.
-bool CCorRpmMPDlg::storeObdCorrections(CLPGDevice& device)
+// Petrol, the corrected map, the restart, then back to gas. The record
+// takes the map only once the controller has it; otherwise it is read back.
+bool CCorRpmMPDlg::storeObdCorrections(CLPGDevice& device, const CCorrMap& corrected)
 {
-    ProgramBusy busy;
-    if (!device.switchToPetrolAndWait()) {
-        showMapMessage(this, L"Can't switch to petrol", MB_ICONERROR);
+    PetrolProcedure procedure(this, device);
+    if (!procedure.switchToPetrol()) {
+        showPageError(this, L"Can't switch to petrol");
         return false;
     }
-    if (!device.writeCorrectionMap()) {
-        showMapWriteError(nullptr);
+    CCorrMap& map = device.m_settings.m_corrMap;
+    const CCorrMap old = map;
+    map = corrected;
+    if (!procedure.write(&CLPGDevice::writeCorrectionMap)) {
+        map = old;
+        device.readCorrectionMap();
         return false;
     }
-    if (!device.reset()) {
-        showMapWriteError(nullptr);
+    if (!procedure.reset())
         return true;
-    }
     refreshMap();
-    pumpedWait(1000);
-    device.returnToGas();
+    procedure.finish();
     return true;
 }

@@ -2,11 +2,10 @@
 
 #include "MapAxes.h"
 #include "MapColors.h"
-#include "MapPageSupport.h"
+#include "SettingsHandler.h"
 
 #include <CLPGDevice.h>
 #include <CSettingsRecord.h>
-#include <IError.h>
 
 namespace {
 
@@ -240,19 +239,15 @@ void CMapArray::incrementSelected(int step)
 // read back from the controller.
 void CMapArray::sendStep(const MapStep& step)
 {
-    CLPGDevice* device = mapDevice();
+    CLPGDevice* device = editableDevice();
     if (!device)
         return;
     CCorrMap& map = device->m_settings.m_corrMap;
-    try {
-        if (device->writeBlock13(step.record.data()) && device->sendAction19()) {
-            if (!device->readCorrectionMap())
-                applyStep(map, step);
-        } else {
-            showMapWriteError(this);
-        }
-    } catch (IError* e) {
-        reportMapError(L"CMapArray::incrementSelected()", e);
-    }
+    runSettingsHandler(this, L"CMapArray::incrementSelected", [&] {
+        if (!device->writeBlock13(step.record.data()) || !device->sendAction19())
+            showCantWrite(this);
+        else if (!device->readCorrectionMap())
+            applyStep(map, step);
+    });
     showMap(map);
 }

@@ -2,11 +2,10 @@
 
 #include "CMapArray.h"
 #include "MapAxes.h"
-#include "MapPageSupport.h"
+#include "SettingsHandler.h"
 
 #include <CCellArrayEdit.h>
 #include <CLPGDevice.h>
-#include <IError.h>
 
 #include <cmath>
 
@@ -22,21 +21,19 @@ CSettingsRecord& currentRecord()
 // old point back, so the header and the record show what the controller holds.
 void writeAxisPoint(CMapArray* table, double& point, double value)
 {
-    CLPGDevice* device = mapDevice();
+    CLPGDevice* device = editableDevice();
     if (!device || std::fabs(point - value) < 1e-9)
         return;
     const double old = point;
     point = value;
-    try {
-        if (device->writeBlock34()) {
+    bool written = false;
+    runSettingsHandler(table, L"CMapEdit::getText", [&] {
+        written = writeSettingsBlock(table, &CLPGDevice::writeBlock34);
+        if (written)
             device->readBlock34();
-            return;
-        }
-        showMapWriteError(table);
-    } catch (IError* e) {
-        reportMapError(L"CMapEdit::getText()", e);
-    }
-    point = old;
+    });
+    if (!written)
+        point = old;
 }
 
 } // namespace
@@ -76,7 +73,7 @@ CString CMapEdit::loadPointText(int row, double value, bool empty)
     double held = point;
     if (empty || !editLoadPoint(record, row, value, held))
         return CMapArray::loadPointText(record, point);
-    if (!mapDevice())
+    if (!editableDevice())
         return CMapArray::loadPointText(record, held);
     writeAxisPoint(table(), point, held);
     return CMapArray::loadPointText(record, point);
@@ -89,7 +86,7 @@ CString CMapEdit::rpmPointText(int column, double value, bool empty)
     double held = point;
     if (empty || !editRpmPoint(record.m_corrMap, column, value, held))
         return CMapArray::rpmPointText(point);
-    if (!mapDevice())
+    if (!editableDevice())
         return CMapArray::rpmPointText(held);
     writeAxisPoint(table(), point, held);
     return CMapArray::rpmPointText(point);

@@ -2,8 +2,10 @@
 #include "CChart3DMPDlg.h"
 #include "CDiagnosticOscMPDlg.h"
 #include "COscRecording.h"
+#include "LangFiles.h"
 #include "ShellBench.h"
 #include "TempDir.h"
+#include "translate.h"
 
 #include <gtest/gtest.h>
 
@@ -48,13 +50,26 @@ bool checked(CWnd& page, int id)
     return ::SendMessageW(::GetDlgItem(page.GetSafeHwnd(), id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-std::string fileText(const std::wstring& path)
+std::wstring windowText(CWnd& page, int id)
 {
-    return kwtest::readFileBytes(path);
+    wchar_t text[128] = {};
+    ::GetWindowTextW(::GetDlgItem(page.GetSafeHwnd(), id), text, 128);
+    return text;
 }
+
+// The channel boxes: check box, value box, caption key, chart line.
+const struct
+{
+    int box;
+    int value;
+    const wchar_t* caption;
+    unsigned line;
+} kChannels[] = {{1024, 1016, L"RPM", 0},      {1018, 1000, L"Pressure", 1},   {1019, 1006, L"MAP", 2},
+                 {1022, 1007, L"GAS Temp", 3}, {1023, 1013, L"Water Temp", 4}, {1027, 1025, L"Lambda 1", 5},
+                 {1031, 1029, L"Lambda 2", 6}, {1021, 1014, L"PET Time", 12},  {1026, 1015, L"GAS Time", 20}};
 } // namespace
 
-TEST(MapsPages, OscilloscopeBoxesFollowTheLinesAndARecordingReadsBack)
+TEST(MapsPages, OscilloscopeBoxesFollowTheLinesAndSayWhatTheyShow)
 {
     ShellBench bench;
     auto* page = dynamic_cast<CDiagnosticOscMPDlg*>(pageOf(bench, 321));
@@ -63,14 +78,8 @@ TEST(MapsPages, OscilloscopeBoxesFollowTheLinesAndARecordingReadsBack)
     EXPECT_TRUE(chart.isPaused());
 
     // Each box says whether its line is shown.
-    const struct
-    {
-        int box;
-        unsigned line;
-    } boxes[] = {{1024, 0}, {1018, 1}, {1019, 2},  {1022, 3}, {1023, 4},
-                 {1027, 5}, {1031, 6}, {1021, 12}, {1026, 20}};
-    for (const auto& b : boxes)
-        EXPECT_EQ(chart.isLineShown(b.line), checked(*page, b.box)) << b.box;
+    for (const auto& c : kChannels)
+        EXPECT_EQ(chart.isLineShown(c.line), checked(*page, c.box)) << c.box;
     EXPECT_FALSE(chart.isLineShown(4));
     toggle(*page, 1023);
     EXPECT_TRUE(chart.isLineShown(4));
@@ -81,43 +90,92 @@ TEST(MapsPages, OscilloscopeBoxesFollowTheLinesAndARecordingReadsBack)
     EXPECT_TRUE(chart.isLineShown(12));
     EXPECT_FALSE(chart.isLineShown(13));
 
+    // Each box under the caption of its own channel.
+    kwtest::LangFolder lang;
+    std::wstring lines;
+    for (const auto& c : kChannels)
+        lines += std::wstring(c.caption) + L"\tnote\t<" + c.caption + L">\r\n";
+    lang.write(L"ENGLISH.txt", lines);
+    lang.open();
+    g_languageId = 1;
+    page->v_translate();
+    for (const auto& c : kChannels)
+        EXPECT_EQ(L"<" + std::wstring(c.caption) + L">", windowText(*page, c.box));
+
     // This controller has no second lambda input.
     page->v_activate();
-    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(page->GetSafeHwnd(), 1031)) ||
-                 (::GetWindowLongW(::GetDlgItem(page->GetSafeHwnd(), 1031), GWL_STYLE) & WS_VISIBLE));
+    EXPECT_FALSE(::GetWindowLongW(::GetDlgItem(page->GetSafeHwnd(), 1031), GWL_STYLE) & WS_VISIBLE);
     EXPECT_FALSE(::GetWindowLongW(::GetDlgItem(page->GetSafeHwnd(), 1029), GWL_STYLE) & WS_VISIBLE);
+}
 
-    // "Zapisz": the reading thread starts again and writes the file.
+TEST(MapsPages, OscilloscopeRecordsAsksBeforeReplacingAndPlaysTheRecordingBack)
+{
+    ShellBench bench;
+    auto* page = dynamic_cast<CDiagnosticOscMPDlg*>(pageOf(bench, 321));
+    ASSERT_NE(nullptr, page);
+    CDiagnosticChart& chart = page->chart();
+
+    // The player's buttons.
+    click(*page, 1083);
+    EXPECT_FALSE(chart.isPaused() || chart.isReadMode());
+    click(*page, 1020);
+    EXPECT_TRUE(chart.isPaused() && chart.isReadMode());
+    click(*page, 1020);
+    EXPECT_FALSE(chart.isPaused() || chart.isReadMode());
+    click(*page, 1002);
+    EXPECT_TRUE(chart.isPaused() && chart.isReadMode());
+
+    // "Zapisz" over an existing file: kept when the answer is No.
     kwtest::TempDir dir;
     bench.openPath = dir.file(L"Drive.OSC");
+    ASSERT_TRUE(kwtest::writeFileBytes(bench.openPath, "kept\n"));
+    bench.boxAnswer = IDNO;
     click(*page, 1003);
+    ASSERT_EQ(1u, bench.boxes.size());
+    EXPECT_EQ(L"The file already exists. Do you want to replace it?", bench.boxes[0]);
+    EXPECT_TRUE(chart.isPaused());
+    bench.pumpFor(300);
+    EXPECT_EQ("kept\n", kwtest::readFileBytes(bench.openPath));
+
+    // A path that cannot be created is reported, and live data goes on.
+    const std::wstring wanted = bench.openPath;
+    bench.openPath = dir.file(L"no folder\\trip.osc");
+    click(*page, 1003);
+    ASSERT_EQ(2u, bench.boxes.size());
+    EXPECT_EQ(L"The file cannot be created.", bench.boxes[1]);
+    bench.sim->clearRequests();
+    bench.pumpFor(300);
+    EXPECT_FALSE(bench.sim->requests().empty());
+
+    // Yes: the reading thread starts again with the path and writes the lines.
+    bench.openPath = wanted;
+    bench.boxAnswer = IDYES;
+    click(*page, 1003);
+    EXPECT_EQ(3u, bench.boxes.size());
     EXPECT_FALSE(chart.isPaused());
     bench.pumpFor(1500);
     for (int n = 0; n < 5; ++n)
         page->v_onTimer();
     bench.pumpFor(100);
     EXPECT_GT(chart.nextX(), 0);
-    CString live;
-    ::GetWindowTextW(::GetDlgItem(page->GetSafeHwnd(), 1016), live.GetBuffer(64), 64);
-    live.ReleaseBuffer();
-    EXPECT_FALSE(live.IsEmpty());
+    EXPECT_FALSE(windowText(*page, 1016).empty());
     // The thread's file is whole once the thread ends.
     ASSERT_TRUE(bench.doc().stopDiagThread());
-    const std::string written = fileText(bench.openPath);
+    const std::string written = kwtest::readFileBytes(bench.openPath);
     COscRecording recording;
     ASSERT_TRUE(recording.feed(written));
     EXPECT_GE(recording.total(), 5u);
     EXPECT_EQ(written.size(), written.rfind('\n') + 1);
 
-    // "Otwórz" on it: playback, the boxes following the cursor.
+    // "Otwórz" on it: playback, every box following the cursor.
     click(*page, 1001);
     EXPECT_TRUE(chart.isPaused() && chart.isReadMode());
     EXPECT_EQ(6 * int(recording.total()), chart.nextX());
     page->v_onTimer();
-    wchar_t shown[64] = {};
-    ::GetWindowTextW(::GetDlgItem(page->GetSafeHwnd(), 1016), shown, 64);
-    EXPECT_EQ(chart.cursorValues()[kDiagLineRpm], CString(shown));
-    EXPECT_TRUE(bench.boxes.empty());
+    const std::vector<CString> values = chart.cursorValues();
+    for (const auto& c : kChannels)
+        EXPECT_EQ(std::wstring(values[c.line]), windowText(*page, c.value)) << c.value;
+    EXPECT_EQ(3u, bench.boxes.size());
 }
 
 TEST(MapsPages, TheMap3DPageShowsAFlatGridWithItsHelpAndAFontOfItsHeight)

@@ -1,15 +1,17 @@
 // Recordings and the oscilloscope chart: opening and drawing a one-hour
 // recording (36,000 lines) and a day-long one (864,000 lines, time and peak
-// memory), seeded mutations of a recording (crashes, hangs and rejected
-// files that changed the record), and the GUI thread's time per live tick
+// memory), seeded mutations of every parser of outside input (recordings,
+// reply frames, *.settings, *.afm and language files: crashes, hangs and
+// rejected inputs that changed the record), and the GUI thread's time per live tick
 // with all 28 lines shown and 10,000 points each, and per read-mode cursor
 // repaint. Prints the figures.
 //
 // Run inside the test environment:
-//   . tests/testenv.sh build && wine build/bin/osc_bench.exe [mutations]; kw_testenv_cleanup
+//   . tests/testenv.sh build && wine build/bin/osc_bench.exe [mutations per parser]; kw_testenv_cleanup
 #include "BenchSupport.h"
 #include "CDiag.h"
 #include "CDiagnosticChart.h"
+#include "MutationTargets.h"
 #include "OscMutation.h"
 #include "TempDir.h"
 
@@ -19,10 +21,12 @@
 #include <psapi.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -63,22 +67,71 @@ double openAndDraw(BenchChart& chart, const std::wstring& path)
     return secondsNow() - start;
 }
 
-void mutations(int rounds)
+// The round under way, for the watchdog and the crash report.
+std::atomic<const char*> g_target{""};
+std::atomic<int> g_round{0};
+std::atomic<double> g_roundStart{0};
+
+LONG WINAPI reportCrash(EXCEPTION_POINTERS* info)
 {
-    std::mt19937 random(2020);
-    const std::string base = osctest::sampleRecording(random, 12);
-    int faults = 0;
-    const double start = secondsNow();
-    for (int round = 0; round < rounds; ++round) {
-        std::string text = base;
-        osctest::mutate(text, random);
-        if (!osctest::checkReading(text).empty())
-            ++faults;
+    std::printf("CRASH in %s round %d: exception %08lx\n", g_target.load(), g_round.load(),
+                info->ExceptionRecord->ExceptionCode);
+    std::fflush(stdout);
+    ExitProcess(3);
+}
+
+// A round that runs for 10 s is a hang: reported, and the program ends.
+void watchHangs(const std::atomic<bool>& done)
+{
+    while (!done) {
+        Sleep(200);
+        const double start = g_roundStart;
+        if (start > 0 && secondsNow() - start > 10) {
+            std::printf("HANG in %s round %d\n", g_target.load(), g_round.load());
+            std::fflush(stdout);
+            ExitProcess(4);
+        }
     }
-    // A crash ends the program and a hang never prints: both are 0 here.
-    std::printf(
-        "recording mutations: %d in %.1f s; crashes 0, hangs 0, wrong readings or changed records %d\n",
-        rounds, secondsNow() - start, faults);
+}
+
+using Round = std::string (MutationTargets::*)(kwtest::Mutator&);
+
+void mutations(const char* name, Round round, int rounds)
+{
+    MutationTargets targets;
+    kwtest::Mutator mutator(2020);
+    g_target = name;
+    int faults = 0;
+    double slowest = 0;
+    const double start = secondsNow();
+    for (int n = 0; n < rounds; ++n) {
+        g_round = n;
+        g_roundStart = secondsNow();
+        if (!(targets.*round)(mutator).empty())
+            ++faults;
+        slowest = std::max(slowest, secondsNow() - g_roundStart);
+    }
+    g_roundStart = 0;
+    const double seconds = secondsNow() - start;
+    // A crash or a hang ends the program with its own line: here both are 0.
+    std::printf("%-10s mutations: %d in %.1f s (%.0f us each, slowest %.1f ms), refused %u; crashes 0, "
+                "hangs 0, wrong readings or changed records %d\n",
+                name, rounds, seconds, seconds / rounds * 1e6, slowest * 1000, targets.refused, faults);
+    std::fflush(stdout);
+}
+
+void allMutations(int rounds)
+{
+    SetUnhandledExceptionFilter(reportCrash);
+    std::atomic<bool> done{false};
+    std::thread watchdog(watchHangs, std::cref(done));
+    mutations("recording", &MutationTargets::recording, rounds);
+    mutations("reply", &MutationTargets::replyFrame, rounds);
+    mutations("settings", &MutationTargets::settingsFile, rounds);
+    mutations("afm", &MutationTargets::firmwareFile, rounds);
+    mutations("language", &MutationTargets::languageFile, rounds);
+    done = true;
+    watchdog.join();
 }
 } // namespace
 
@@ -123,6 +176,6 @@ int main(int argc, char** argv)
                paintNow(chart);
            }));
     chart.DestroyWindow();
-    mutations(rounds);
+    allMutations(rounds);
     return 0;
 }

@@ -49,6 +49,46 @@ void expectSameMap(ShellBench& bench, CCorRpmMPDlg& page)
         }
 }
 
+// The requests that matter to mapping, in order: block 27 read and written,
+// petrol, map memory (one word per run), reset, gas.
+std::string mappingRequests(ShellBench& bench)
+{
+    std::string out;
+    for (const kwsim::SimRequest& r : bench.sim->requests()) {
+        const char* word = r.cmd == 27                      ? "write27 "
+                           : r.cmd == 2 && r.selector == 35 ? "read27 "
+                           : r.cmd == 2 && r.selector == 2  ? "petrol "
+                           : r.cmd == 2 && r.selector == 10 ? "reset "
+                           : r.cmd == 2 && r.selector == 3  ? "gas "
+                           : r.cmd == 5                     ? "map "
+                                                            : "";
+        if (out.size() < 4 || out.compare(out.size() - 4, 4, "map ") != 0 || std::string(word) != "map ")
+            out += word;
+    }
+    return out;
+}
+
+std::vector<uint8_t> block27(ShellBench& bench)
+{
+    return bench.with([](kwsim::SimState& s) { return s.blocks.get(27); });
+}
+
+// Mapping started with the automatic correction on (byte 0 = 3), from gas.
+void startMapping(ShellBench& bench, CCorRpmMPDlg& page)
+{
+    CLPGDevice& device = bench.device();
+    device.m_settings.m_devInfo.m_injCount = 4;
+    device.m_settings.m_base.m_emulatorDelay = 0.2;
+    COBDAdvSetup setup;
+    setup.obd_corr_enable_flag = 3;
+    ASSERT_TRUE(device.writeBlock27(setup));
+    bench.pumpFor(300); // live samples in gas mode
+    bench.sim->clearRequests();
+    page.OnClickedBtnObdMapStart();
+    ASSERT_TRUE(page.isMapping());
+    ASSERT_EQ(0, block27(bench)[0]);
+}
+
 } // namespace
 
 TEST(MapPage, StepsAndClearLeaveTheRecordAsTheControllerHoldsIt)
@@ -190,26 +230,105 @@ TEST(MapPage, ObdMappingSwitchesTheAutomaticCorrectionOffAndBackAndStoresTheMap)
     ShellBench bench;
     CCorRpmMPDlg& page = showMapPage(bench);
     CLPGDevice& device = bench.device();
-    device.m_settings.m_devInfo.m_injCount = 4;
-    device.m_settings.m_base.m_emulatorDelay = 0.2;
-    COBDAdvSetup setup;
-    setup.obd_corr_enable_flag = 3;
-    ASSERT_TRUE(device.writeBlock27(setup));
-    bench.pumpFor(300); // live samples in gas mode
-    bench.sim->clearRequests();
-    page.OnClickedBtnObdMapStart();
-    ASSERT_TRUE(page.isMapping());
-    COBDAdvSetup now;
-    ASSERT_TRUE(device.readBlock27(now));
-    EXPECT_EQ(0, now.obd_corr_enable_flag);
+    startMapping(bench, page);
+    EXPECT_EQ("read27 write27 ", mappingRequests(bench));
+    EXPECT_EQ(L"Automatic OBD correction must be disable during this operation.", bench.boxes.at(0));
 
+    bench.sim->clearRequests();
     page.obdMapping().addSample(device.m_settings.m_corrMap, 3200, 7.5, 9, 0, 0, 0);
     page.OnClickedBtnObdMapCalculate();
     EXPECT_FALSE(page.isMapping());
-    ASSERT_TRUE(device.readBlock27(now));
-    EXPECT_EQ(3, now.obd_corr_enable_flag);
+    EXPECT_EQ("read27 write27 petrol map petrol reset gas ", mappingRequests(bench));
+    EXPECT_EQ(3, block27(bench)[0]);
     expectSameMap(bench, page);
     EXPECT_EQ(1, device.m_settings.m_corrMap.m_injMapTable[6][6]);
     EXPECT_EQ(1, device.m_settings.m_corrMap.m_injMapTable[5][7]);
     EXPECT_EQ(0, device.m_settings.m_corrMap.m_injMapTable[4][6]);
+}
+
+// Stop, the page shown again without an OBD link, and the window closing
+// all end mapping with byte 0 put back into block 27 as it is then, so a
+// change made meanwhile stays.
+TEST(MapPage, EveryEndOfMappingPutsTheAutomaticCorrectionBack)
+{
+    ShellBench bench;
+    CCorRpmMPDlg& page = showMapPage(bench);
+    startMapping(bench, page);
+    bench.with([](kwsim::SimState& s) {
+        std::vector<uint8_t> bytes = s.blocks.get(27);
+        bytes[1] = 42;
+        s.blocks.set(27, bytes);
+    });
+    bench.sim->clearRequests();
+    page.OnClickedBtnObdMapStop();
+    EXPECT_FALSE(page.isMapping());
+    EXPECT_EQ("read27 write27 ", mappingRequests(bench));
+    EXPECT_EQ(3, block27(bench)[0]);
+    EXPECT_EQ(42, block27(bench)[1]);
+    bench.sim->clearRequests();
+    page.OnClickedBtnObdMapStop(); // nothing left to put back
+    EXPECT_EQ("", mappingRequests(bench));
+
+    startMapping(bench, page);
+    bench.device().m_obdLinkActive = false;
+    page.v_activate();
+    EXPECT_FALSE(page.isMapping());
+    EXPECT_EQ(3, block27(bench)[0]);
+
+    startMapping(bench, page);
+    std::shared_ptr<kwsim::SimController> sim = bench.sim;
+    page.DestroyWindow();
+    EXPECT_EQ(3, sim->with([](kwsim::SimState& s) { return s.blocks.get(27)[0]; }));
+}
+
+// When the controller does not take the switch-off, mapping does not start
+// and nothing is to be put back.
+TEST(MapPage, StartStopsWhenTheAutomaticCorrectionCannotBeSwitchedOff)
+{
+    ShellBench bench;
+    CCorRpmMPDlg& page = showMapPage(bench);
+    COBDAdvSetup setup;
+    setup.obd_corr_enable_flag = 3;
+    ASSERT_TRUE(bench.device().writeBlock27(setup));
+    bench.pumpFor(300);
+    kwsim::SimState* state = bench.with([](kwsim::SimState& s) { return &s; });
+    bench.sim->setRequestListener(
+        [state](const kwsim::SimRequest& r) { state->faults.config.silent = r.cmd == 27; });
+    page.OnClickedBtnObdMapStart();
+    bench.sim->setRequestListener(nullptr);
+    bench.with([](kwsim::SimState& s) { s.faults.config.silent = false; });
+    EXPECT_FALSE(page.isMapping());
+    EXPECT_TRUE(page.GetDlgItem(IDC_MAP_OBD_START)->IsWindowEnabled());
+    EXPECT_EQ(kCantWrite, bench.boxes.back());
+    EXPECT_EQ(3, block27(bench)[0]);
+    bench.sim->clearRequests();
+    page.OnClickedBtnObdMapStop();
+    EXPECT_EQ("", mappingRequests(bench));
+}
+
+// While mapping the cells are white and the live operating point leaves a
+// darker trail behind it; Calcutate colours them by value again.
+TEST(MapPage, TheOperatingPointLeavesATrailWhileMapping)
+{
+    ShellBench bench;
+    CCorRpmMPDlg& page = showMapPage(bench);
+    startMapping(bench, page);
+    CMapArray& table = page.mapTable();
+    const auto background = [&](int c, int r) { return (*table.getTable())[c][r]->getBkColor(); };
+    int marked = 0;
+    for (int c = 0; c < CCorrMap::kCols; ++c)
+        for (int r = 0; r < CCorrMap::kRows; ++r)
+            marked += background(c, r) != RGB(255, 255, 255);
+    EXPECT_EQ(0, marked);
+    bench.pumpFor(1500); // the engine drifts through the cells
+    int darker = 0;
+    for (int c = 0; c < CCorrMap::kCols; ++c)
+        for (int r = 0; r < CCorrMap::kRows; ++r) {
+            const COLORREF color = background(c, r);
+            darker += color != RGB(255, 255, 255);
+            EXPECT_EQ(255, GetRValue(color)) << c << "," << r; // blue goes first, then green
+        }
+    EXPECT_GT(darker, 0);
+    page.OnClickedBtnObdMapCalculate();
+    EXPECT_EQ(1, table.colorMode());
 }

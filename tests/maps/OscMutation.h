@@ -1,7 +1,7 @@
 #pragma once
 
-// Damaged recordings for the mutation test and the benchmark: the edits,
-// and the slow reading (strtod on each field) that the reader must agree with.
+// Recordings for the mutation rounds and the benchmark, and the slow
+// reading (strtod on each field) that the reader must agree with.
 #include "CDiagRSThread.h"
 #include "COscRecording.h"
 
@@ -56,32 +56,6 @@ inline std::vector<std::vector<double>> referenceFile(const std::string& text)
         lines.push_back(columns);
     }
     return lines;
-}
-
-inline void mutate(std::string& text, std::mt19937& random)
-{
-    static const char alphabet[] = "0123456789..--++eE\t\t\n\n  \r\0xn";
-    const unsigned edits = 1 + random() % 4;
-    for (unsigned n = 0; n < edits && !text.empty(); ++n) {
-        const size_t at = random() % text.size();
-        switch (random() % 5) {
-        case 0:
-            text[at] = alphabet[random() % (sizeof alphabet - 1)];
-            break;
-        case 1:
-            text[at] = static_cast<char>(random());
-            break;
-        case 2:
-            text.erase(at, 1 + random() % 40);
-            break;
-        case 3:
-            text.insert(at, text.substr(random() % text.size(), 1 + random() % 200));
-            break;
-        default:
-            text.resize(at);
-            break;
-        }
-    }
 }
 
 // A recording of `lines` random samples as the reading thread writes them.

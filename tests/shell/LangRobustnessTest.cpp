@@ -4,46 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
-
-// Damaged language files: whatever the bytes, every lookup ends and shows
-// some text, never an empty one.
-TEST(LangRobustness, MutatedFilesNeverBreakTranslation)
-{
-    const std::string good = kwtest::utf16File(L"Yes\tnote\tTak\r\n"
-                                               L"Two\\nlines\tnote\tDwie\\tlinie\r\n"
-                                               L"Save\tnote\tZapisz\r\n");
-    const char specials[] = {'\t', '\r', '\n', '\\', 0, static_cast<char>(0xFF), static_cast<char>(0xD8)};
-    std::mt19937 random(20240611);
-    for (int round = 0; round < 300; ++round) {
-        std::string bytes = good;
-        const int changes = 1 + random() % 6;
-        for (int i = 0; i < changes && !bytes.empty(); ++i) {
-            const size_t at = random() % bytes.size();
-            switch (random() % 4) {
-            case 0:
-                bytes[at] = static_cast<char>(random());
-                break;
-            case 1:
-                bytes[at] = specials[random() % sizeof specials];
-                break;
-            case 2:
-                bytes.insert(at, 1, specials[random() % sizeof specials]);
-                break;
-            case 3:
-                bytes.resize(at);
-                break;
-            }
-        }
-        kwtest::LangFolder folder;
-        folder.writeBytes(L"ENGLISH.txt", bytes);
-        folder.open();
-        g_languageId = 1;
-        for (const wchar_t* text : {L"Yes", L"Two\nlines", L"Save", L"Absent"})
-            ASSERT_FALSE(translate(text).empty()) << round;
-    }
-}
 
 // The table is opened while the program starts, from the folder beside it.
 TEST(LangRobustness, FilesBesideTheProgramOpenAtStart)
