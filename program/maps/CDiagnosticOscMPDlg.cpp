@@ -82,6 +82,7 @@ BOOL CDiagnosticOscMPDlg::OnInitDialog()
     CGDIpMultiPageDialog::OnInitDialog();
     loadImages();
     setupChart();
+    v_translate();
     return TRUE;
 }
 
@@ -237,6 +238,10 @@ void CDiagnosticOscMPDlg::showCursorValues()
 
 void CDiagnosticOscMPDlg::v_translate()
 {
-    for (int i = 0; i < kChannels; ++i)
-        SetDlgItemTextW(kChannelTable[i].check, translate(kChannelTable[i].caption).c_str());
+    // The box draws its own copy of the caption; the window keeps the text too.
+    for (int i = 0; i < kChannels; ++i) {
+        const std::wstring caption = translate(kChannelTable[i].caption);
+        SetDlgItemTextW(kChannelTable[i].check, caption.c_str());
+        m_checks[i].SetWindowTextW(caption.c_str());
+    }
 }

@@ -231,6 +231,43 @@ def clear_map(colour):
     return c
 
 
+def triangle(c, points, colour):
+    """Fills the triangle of three (x, y) points."""
+    (ax, ay), (bx, by), (cx, cy) = points
+
+    def side(x, y, px, py, qx, qy):
+        return (qx - px) * (y - py) - (qy - py) * (x - px)
+
+    def inside(x, y):
+        d = (side(x, y, ax, ay, bx, by), side(x, y, bx, by, cx, cy), side(x, y, cx, cy, ax, ay))
+        return not (min(d) < 0 < max(d))
+    xs, ys = (ax, bx, cx), (ay, by, cy)
+    c.fill(inside, colour, (min(xs), min(ys), max(xs), max(ys)))
+
+
+def player_button(glyph):
+    """A player button of the oscilloscope: a dark key with a white sign."""
+    c = Canvas(48, 48)
+    c.rounded(1, 1, 46, 46, 7, DARK)
+    if glyph == 'record':
+        c.disc(24, 24, 11, RED)
+    elif glyph == 'play':
+        triangle(c, ((16, 12), (16, 36), (36, 24)), WHITE)
+    elif glyph == 'stop':
+        c.rect(14, 14, 34, 34, WHITE)
+    elif glyph == 'pause':
+        c.rect(14, 13, 21, 35, WHITE)
+        c.rect(27, 13, 34, 35, WHITE)
+    elif glyph in ('prev', 'next'):
+        for x in (10, 24):
+            tip, base = (x, x + 14) if glyph == 'prev' else (x + 14, x)
+            triangle(c, ((base, 13), (base, 35), (tip, 24)), WHITE)
+    else:  # open: a folder
+        c.rounded(9, 14, 22, 20, 2, ORANGE)
+        c.rounded(9, 17, 39, 35, 2, ORANGE)
+    return c
+
+
 def skins(folder):
     os.makedirs(folder, exist_ok=True)
     images = {
@@ -252,6 +289,8 @@ def skins(folder):
         'ClearPetrol.tif': clear_map(RED),
         'ClearGas.tif': clear_map(GREEN),
     }
+    for glyph in ('record', 'open', 'prev', 'next', 'play', 'stop', 'pause'):
+        images['Btn_%s.tif' % glyph] = player_button(glyph)
     for name, canvas in images.items():
         write_tiff(canvas, os.path.join(folder, name))
 
