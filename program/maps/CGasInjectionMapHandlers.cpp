@@ -1,7 +1,8 @@
 // The auto-mapping page's commands: each change goes to the controller at once.
 #include "CGasInjectionMapMPDlg.h"
 
-#include "MapPageSupport.h"
+#include "ErrorReport.h"
+#include "SettingsHandler.h"
 #include "translate.h"
 
 #include <CLPGDevice.h>
@@ -35,7 +36,7 @@ template <class F> void guarded(const wchar_t* handler, F&& command)
     try {
         command();
     } catch (IError* e) {
-        reportMapError(handler, e);
+        reportError(handler, e);
     }
 }
 
@@ -47,13 +48,13 @@ bool CGasInjectionMapMPDlg::writeCurveA(const CurveValues& a)
     setCurve(deviceRecord(), a, false);
     if (g_pDevice->writeTable7())
         return true;
-    showMapWriteError(this);
+    showCantWrite(this);
     return false;
 }
 
 void CGasInjectionMapMPDlg::onCorrChanged()
 {
-    if (!mapDevice())
+    if (!editableDevice())
         return;
     CWaitCursor wait;
     CurveValues a{};
@@ -64,7 +65,7 @@ void CGasInjectionMapMPDlg::onCorrChanged()
 
 void CGasInjectionMapMPDlg::onIncrementAll(bool up)
 {
-    if (!mapDevice())
+    if (!editableDevice())
         return;
     CWaitCursor wait;
     CurveValues a = curveA(deviceRecord());
@@ -80,13 +81,13 @@ bool CGasInjectionMapMPDlg::refusedWhileMapping(const wchar_t* message)
 {
     if (!automapping())
         return false;
-    showMapMessage(this, message, MB_ICONERROR);
+    showPageError(this, message);
     return true;
 }
 
 void CGasInjectionMapMPDlg::OnBnClickedBtnClearCorr()
 {
-    CLPGDevice* device = mapDevice();
+    CLPGDevice* device = editableDevice();
     if (!device || refusedWhileMapping(kClearingRefused))
         return;
     CWaitCursor wait;
@@ -104,13 +105,13 @@ void CGasInjectionMapMPDlg::OnBtnClrMap()
     UpdateData(TRUE);
     if (m_lockPetrolMap || refusedWhileMapping(kClearingRefused))
         return;
-    if (CLPGDevice* device = mapDevice())
+    if (CLPGDevice* device = editableDevice())
         clearPointTable(*device, false);
 }
 
 void CGasInjectionMapMPDlg::OnBtnClrMapLpg()
 {
-    CLPGDevice* device = mapDevice();
+    CLPGDevice* device = editableDevice();
     if (device && !refusedWhileMapping(kCountingRefused))
         clearPointTable(*device, true);
 }
@@ -122,13 +123,13 @@ void CGasInjectionMapMPDlg::clearPointTable(CLPGDevice& device, bool gas)
         if (gas ? device.sendAction29() : device.sendAction28())
             readMapPoints();
         else
-            showMapWriteError(this);
+            showCantWrite(this);
     });
 }
 
 void CGasInjectionMapMPDlg::OnBtnCreate()
 {
-    CLPGDevice* device = mapDevice();
+    CLPGDevice* device = editableDevice();
     if (!device || refusedWhileMapping(kCountingRefused))
         return;
     CWaitCursor wait;
@@ -160,7 +161,7 @@ bool CGasInjectionMapMPDlg::OnBnClickedBtnAverage()
     smoothCurve(a, (r.m_advancedSetup.m_advancedFlags3 & kCorrectionsLocked) != 0, m_lockRow);
     setCurve(r, a, true);
     if (!g_pDevice->writeTable7() || !g_pDevice->writeTable9()) {
-        showMapWriteError(this);
+        showCantWrite(this);
         return false;
     }
     refreshCurve();
@@ -172,14 +173,14 @@ bool CGasInjectionMapMPDlg::writeLockFlag(uint16_t flag, bool on)
     setFlag(deviceRecord().m_advancedSetup.m_advancedFlags3, flag, on);
     if (g_pDevice->writeBlock26())
         return true;
-    showMapWriteError(this);
+    showCantWrite(this);
     return false;
 }
 
 void CGasInjectionMapMPDlg::OnBnClickedChkLockPetrolMap()
 {
     UpdateData(TRUE);
-    if (!mapDevice())
+    if (!editableDevice())
         return;
     CWaitCursor wait;
     guarded(L"CGasInjectionMapMPDlg::OnBnClickedChkLockPetrolMap()",
@@ -189,7 +190,7 @@ void CGasInjectionMapMPDlg::OnBnClickedChkLockPetrolMap()
 void CGasInjectionMapMPDlg::OnBnClickedChkLockCorrections()
 {
     UpdateData(TRUE);
-    if (!mapDevice())
+    if (!editableDevice())
         return;
     CWaitCursor wait;
     applyCorrectionLocks();
@@ -199,7 +200,7 @@ void CGasInjectionMapMPDlg::OnBnClickedChkLockCorrections()
 
 void CGasInjectionMapMPDlg::OnSelendokCmbAutomap()
 {
-    CLPGDevice* device = mapDevice();
+    CLPGDevice* device = editableDevice();
     if (device) {
         CWaitCursor wait;
         const int value = int(m_modeCombo.getSelValue());
@@ -215,7 +216,7 @@ bool CGasInjectionMapMPDlg::writeMode(CLPGDevice& device, int value)
         setup.m_autoMapMode = uint8_t(value);
     } else {
         if (!device.readBlock12()) {
-            showMapWriteError(this);
+            showCantWrite(this);
             return false;
         }
         setup.m_autoMapMode = 2;
@@ -225,7 +226,7 @@ bool CGasInjectionMapMPDlg::writeMode(CLPGDevice& device, int value)
     }
     if (device.writeBlock33())
         return true;
-    showMapWriteError(this);
+    showCantWrite(this);
     return false;
 }
 
@@ -233,7 +234,7 @@ bool CGasInjectionMapMPDlg::writeMode(CLPGDevice& device, int value)
 // at the new lock row.
 void CGasInjectionMapMPDlg::OnSelendokCmbScale()
 {
-    if (!mapDevice()) {
+    if (!editableDevice()) {
         showScaleSelection();
         return;
     }

@@ -1,7 +1,8 @@
 #include "CGasInjectionMapMPDlg.h"
 
 #include "GasInjectionMapIds.h"
-#include "MapPageSupport.h"
+#include "ErrorReport.h"
+#include "SettingsHandler.h"
 #include "RoundFunctions.h"
 #include "ShellIds.h"
 #include "translate.h"
@@ -99,7 +100,7 @@ BOOL CGasInjectionMapMPDlg::OnInitDialog()
     try {
         readMapPoints();
     } catch (IError* e) {
-        reportMapError(L"CGasInjectionMapMPDlg::OnInitDialog()", e);
+        reportError(L"CGasInjectionMapMPDlg::OnInitDialog()", e);
     }
     v_translate();
     return TRUE;
@@ -295,7 +296,7 @@ void CGasInjectionMapMPDlg::v_onTimer()
 
 void CGasInjectionMapMPDlg::readMapPoints()
 {
-    CLPGDevice* device = mapDevice();
+    CLPGDevice* device = editableDevice();
     if (!device)
         return;
     CWaitCursor wait;

@@ -1,6 +1,6 @@
 #include "CTimeCorrChart.h"
 
-#include "MapPageSupport.h"
+#include "SettingsHandler.h"
 #include "RoundFunctions.h"
 #include "translate.h"
 
@@ -434,7 +434,7 @@ void CTimeCorrChart::makeAnchor(int index)
 
 void CTimeCorrChart::writeAnchorRow(int index, bool on, const TimeCorrPoint& before)
 {
-    CLPGDevice* device = mapDevice();
+    CLPGDevice* device = editableDevice();
     if (!device)
         return;
     uint8_t& byte = device->m_settings.m_advancedSetup.m_points2D[index / 8];
@@ -446,7 +446,7 @@ void CTimeCorrChart::writeAnchorRow(int index, bool on, const TimeCorrPoint& bef
     byte = old;
     m_points[index] = before;
     Invalidate(FALSE);
-    showMapWriteError(GetParent());
+    showCantWrite(GetParent());
 }
 
 BOOL CTimeCorrChart::PreTranslateMessage(MSG* pMsg)
