@@ -50,6 +50,26 @@ kwsim::SimConfig knownController()
     return config;
 }
 
+// A reading on a flat run of curve 2: written back through the curve it
+// would become another byte.
+uint8_t flatRunReading()
+{
+    for (int raw = 255; raw > 0; --raw)
+        if (temperatureCurveIndex(temperatureCurve(uint8_t(raw), 2), 2) != raw)
+            return uint8_t(raw);
+    return 0;
+}
+
+// Every byte of `sent` but those in [from, to) and the PC code's is what
+// the controller held.
+void expectUntouched(const Bytes& held, const Bytes& sent, size_t from, size_t to)
+{
+    ASSERT_EQ(held.size(), sent.size());
+    for (size_t i = 0; i < held.size(); ++i)
+        if ((i < from || i >= to) && !(held.size() == 28 && i >= 24))
+            EXPECT_EQ(int(held[i]), int(sent[i])) << "byte " << i;
+}
+
 } // namespace
 
 TEST(BaseSettingsPage, ShowsTheControllersRecord)
@@ -272,4 +292,26 @@ TEST(BaseSettingsPage, OfflineChoicesChangeNothing)
     EXPECT_EQ(L"x 4", selectedText(page, IDC_BASE_RATIO));
     page.v_activate();
     EXPECT_EQ(L"x 1", selectedText(page, IDC_BASE_RATIO));
+}
+
+// A change sends its block with every other field as the controller had
+// it, temperatures on the curve's flat runs included.
+TEST(BaseSettingsPage, BlocksGoBackUntouchedButForTheChange)
+{
+    const uint8_t flat = flatRunReading();
+    ASSERT_NE(0, flat);
+    kwsim::SimBlocks fresh;
+    kwsim::SimConfig config;
+    config.blocks = {{31, fresh.get(31)}, {4, fresh.get(4)}, {26, fresh.get(26)}};
+    config.blocks[31][6] = config.blocks[31][16] = flat;
+    config.blocks[4][5] = flat;
+    config.blocks[26][28] = flat;
+    BaseBench bench(config);
+    CBaseSettingsMPDlg& page = *bench.page;
+    chooseText(page, IDC_BASE_SWITCH_RPM, L"1500");
+    expectUntouched(config.blocks[31], bench.lastWrite(31), 0, 2);
+    chooseText(page, IDC_BASE_INJECTOR_TYPE, L"Barracuda 1.9 Ohm");
+    expectUntouched(config.blocks[4], bench.lastWrite(4), 0, 4);
+    chooseText(page, IDC_BASE_ENGINE_TYPE, L"Turbo");
+    expectUntouched(config.blocks[26], bench.lastWrite(26), 12, 13);
 }
