@@ -162,6 +162,13 @@ TEST(AdditionalSettingsPage, PetrolInjectorsOn12VRestartTheControllerOnPetrol)
     for (const std::string& step : bench.traffic())
         EXPECT_TRUE(step == "2/2" || step == "4/-") << step;
     EXPECT_EQ(0, bench.record().m_adv.m_engineSignalBehavior & 0x01);
+
+    // Offline the record follows the box and nothing is sent.
+    bench.device().m_connected = false;
+    bench.sim.clearRequests();
+    toggle(*bench.page, IDC_ADV_INJ_12V);
+    EXPECT_EQ(0x01, bench.record().m_adv.m_engineSignalBehavior & 0x01);
+    EXPECT_TRUE(bench.traffic().empty());
 }
 
 TEST(AdditionalSettingsPage, ValvetronicHintOnlyWhenSwitchedOnWithAnObdModule)
