@@ -290,7 +290,7 @@ void CGasInjectionMapMPDlg::v_onTimer()
     try {
         readMapPoints();
     } catch (IError* e) {
-        reportMapError(L"CGasInjectionMapMPDlg::v_onTimer()", e);
+        reportError(L"CGasInjectionMapMPDlg::v_onTimer()", e);
     }
 }
 
