@@ -29,12 +29,6 @@ double& curveB(CSettingsRecord& r, int row)
     return r.m_setupTimes2[row / 3][row % 3];
 }
 
-// Working modes 3 to 5 are gas.
-bool isGasMode(unsigned char mode)
-{
-    return mode >= 3 && mode <= 5;
-}
-
 bool curveStartSet(CSettingsRecord& r)
 {
     for (int row = 0; row < 8; ++row)
@@ -222,7 +216,8 @@ bool CAutoCalibration::closeWithCorrection(double value)
 {
     m_host.settings().m_base.m_emulatorDelay = m_keptEmulatorDelay;
     m_restorePending = false;
-    m_host.writeBlock31();
+    if (!m_host.writeBlock31())
+        fail(kCantWrite);
     m_host.settings().fillCorrections(value);
     m_host.showCorrections();
     m_host.writeBlock15();

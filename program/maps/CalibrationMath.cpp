@@ -5,6 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
+bool isGasMode(unsigned char mode)
+{
+    return mode >= 3 && mode <= 5;
+}
+
 int correctionIndicatorValue(double c, unsigned char injectorType)
 {
     static const unsigned char bigInjectors[] = {1, 6, 15, 16, 21, 23};

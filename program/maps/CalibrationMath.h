@@ -2,6 +2,9 @@
 
 #include <vector>
 
+// The controller's working modes 3 to 5 are all gas.
+bool isGasMode(unsigned char mode);
+
 // The main correction indicator's value for a first correction c (ms).
 int correctionIndicatorValue(double c, unsigned char injectorType);
 

@@ -200,13 +200,15 @@ LRESULT CMainFrame::OnOfferFirmware(WPARAM, LPARAM)
     return 0;
 }
 
-// A close waits for a running procedure; once the document agreed, the
-// timer and the reading thread stop before the documents go.
+// A close stops a running procedure that can stop and waits for it; once
+// the document agreed, the timer and the reading thread stop before the
+// documents go.
 void CMainFrame::OnClose()
 {
     if (ProgramBusy::isSet() || m_inTick) {
         HWND self = GetSafeHwnd();
         ProgramBusy::whenIdle([self] { ::PostMessageW(self, WM_CLOSE, 0, 0); });
+        ProgramBusy::requestStop();
         return;
     }
     CDocument* document = GetActiveDocument();

@@ -10,6 +10,9 @@ class ProgramBusy
 {
 public:
     ProgramBusy();
+    // A procedure that can be cut short says how: a close asks it to stop
+    // rather than wait for its natural end.
+    explicit ProgramBusy(std::function<void()> stop);
     ~ProgramBusy();
     ProgramBusy(const ProgramBusy&) = delete;
     ProgramBusy& operator=(const ProgramBusy&) = delete;
@@ -18,4 +21,9 @@ public:
     // Runs `action` once no procedure runs any more: at once when none runs,
     // else when the last one ends. A later call replaces an action not run yet.
     static void whenIdle(std::function<void()> action);
+    // Asks every running procedure that can stop to stop.
+    static void requestStop();
+
+private:
+    std::function<void()> m_stop;
 };

@@ -1,13 +1,13 @@
 #include <CAutoCalibration.h>
 #include <CDeviceCalibrationHost.h>
+#include "SamplePacer.h"
 #include <SimBench.h>
 
 #include <IError.h>
 #include <gtest/gtest.h>
 
 namespace {
-// The real controller side with fake time: every 100 ms of it the reading
-// thread's part is played, one sample read from the simulator and stored.
+// The real controller side with fake time.
 class PacedHost : public CDeviceCalibrationHost
 {
 public:
@@ -15,17 +15,8 @@ public:
 
     std::vector<std::wstring> lines;
 
-    void sleep(int ms) override
-    {
-        for (clock += ms; clock >= nextSample; nextSample += 100) {
-            CDiag sample;
-            if (m_device.readDiagSample(sample) != 0)
-                continue;
-            sample.setSequence(++sequence);
-            m_device.m_diagData.push(sample);
-        }
-    }
-    unsigned long long now() override { return clock; }
+    void sleep(int ms) override { pacer.sleep(ms); }
+    unsigned long long now() override { return pacer.now(); }
     void pumpMessages() override {}
     std::wstring translate(const std::wstring& text) override { return text; }
     void outputLine(const std::wstring& text, OutputKind kind) override
@@ -42,9 +33,7 @@ public:
     }
 
 private:
-    unsigned long long clock = 0;
-    unsigned long long nextSample = 100;
-    unsigned sequence = 0;
+    SamplePacer pacer{m_device};
 };
 
 TEST(CalibrationOnTheSimulator, FullRunWritesTheCorrectionsAndPutsTheSwitchSettingsBack)

@@ -268,6 +268,17 @@ def player_button(glyph):
     return c
 
 
+def injector(colour):
+    """A gas injector seen from the side: connector, body in the state's colour, nozzle."""
+    c = Canvas(48, 48)
+    c.rounded(2, 2, 45, 45, 8, DARK)
+    c.rounded(18, 6, 30, 13, 2, GREY)
+    c.rounded(13, 12, 35, 32, 4, colour)
+    c.rect(21, 32, 27, 38, GREY)
+    c.line(24, 38, 24, 42, 3, GREY)
+    return c
+
+
 def skins(folder):
     os.makedirs(folder, exist_ok=True)
     images = {
@@ -288,6 +299,9 @@ def skins(folder):
         'PadlockUnlockedGreen.tif': padlock(False, GREEN),
         'ClearPetrol.tif': clear_map(RED),
         'ClearGas.tif': clear_map(GREEN),
+        'Injector_Red.tif': injector(RED),
+        'Injector_Green.tif': injector(GREEN),
+        'Injector_White.tif': injector(WHITE),
     }
     for glyph in ('record', 'open', 'prev', 'next', 'play', 'stop', 'pause'):
         images['Btn_%s.tif' % glyph] = player_button(glyph)
