@@ -149,17 +149,31 @@ void COBDAdvancedDlg::checksFromFlags(uint8_t flags)
     UpdateData(FALSE);
 }
 
-// Offline the boxes go back to what the record holds: nothing changed.
+// A change the controller cannot take now (offline, or while a procedure
+// runs) puts the boxes and lists back to what the record holds.
+bool COBDAdvancedDlg::showRecordIfRefused()
+{
+    if (editableDevice())
+        return false;
+    if (g_pDevice) {
+        const COBDAdvSetup& setup = g_pDevice->m_settings.m_obdAdvSetup;
+        checksFromFlags(setup.obd_adv_flag);
+        m_cmbRpm.setSelValue(setup.rpm_for_corr);
+        for (int i = 0; i < kCodeLists; ++i)
+            m_codeLists[i].setSelValue(setup.err_to_clear[i]);
+    }
+    return true;
+}
+
 void COBDAdvancedDlg::checkClicked(int check, const wchar_t* handler)
 {
+    if (showRecordIfRefused())
+        return;
     runSettingsHandler(this, handler, [&] {
         UpdateData(TRUE);
         CLPGDevice* device = editableDevice();
-        if (!device) {
-            if (g_pDevice)
-                checksFromFlags(g_pDevice->m_settings.m_obdAdvSetup.obd_adv_flag);
+        if (!device)
             return;
-        }
         COBDAdvSetup& setup = device->m_settings.m_obdAdvSetup;
         setFlag(setup.obd_adv_flag, kCheckBits[check], m_checks[check] != 0);
         const int other = check == kClearSelected ? kClearAll : check == kClearAll ? kClearSelected : -1;
@@ -211,6 +225,8 @@ void COBDAdvancedDlg::OnClickedChkClearPending()
 // Nothing selected means nothing chosen: no code is written for it.
 void COBDAdvancedDlg::codeSelected(int list, const wchar_t* handler)
 {
+    if (showRecordIfRefused())
+        return;
     runSettingsHandler(this, handler, [&] {
         CLPGDevice* device = editableDevice();
         const double value = m_codeLists[list].getSelValue();
@@ -244,6 +260,8 @@ void COBDAdvancedDlg::OnSelendokCmbClearErr4()
 
 void COBDAdvancedDlg::OnSelendokCmbRpmForCorr()
 {
+    if (showRecordIfRefused())
+        return;
     runSettingsHandler(this, L"COBDAdvancedDlg::OnSelendokCmbRpmForCorr", [&] {
         CLPGDevice* device = editableDevice();
         const double value = std::trunc(m_cmbRpm.getSelValue());

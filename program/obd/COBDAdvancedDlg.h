@@ -49,6 +49,7 @@ private:
     void fillRpmList(uint16_t rpm);
     void fillCodeList(CStrValueCmbBox& list, uint16_t code);
     void checksFromFlags(uint8_t flags);
+    bool showRecordIfRefused();
     void checkClicked(int check, const wchar_t* handler);
     void codeSelected(int list, const wchar_t* handler);
 

@@ -86,6 +86,7 @@ private:
     void setErrorRows(const std::vector<uint16_t>& codes);
     void showLinkChoice(const COBDSetup& link);
     void showLinkResult(ObdLinkResult result);
+    bool showRecordIfRefused();
     bool writeDefaultCorrections(CLPGDevice& device);
     void switchLinkOff(CLPGDevice& device);
     struct SpinField;

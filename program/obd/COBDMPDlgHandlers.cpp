@@ -96,6 +96,8 @@ void COBDMPDlg::OnBnClickedAdvanced()
 // the controller would get a correction switched on for no bank.
 void COBDMPDlg::OnCbnSelendokCombocorron()
 {
+    if (showRecordIfRefused())
+        return;
     runSettingsHandler(this, L"COBD2Page::OnCbnSelendokCombocorron", [&] {
         CLPGDevice* device = editableDevice();
         const double value = m_cmbCorrState.getSelValue();
@@ -117,6 +119,19 @@ void COBDMPDlg::OnCbnSelendokCombocorron()
         showCorrectionSettings(setup);
         writeCorrections(this, *device);
     });
+}
+
+// A choice the controller cannot take now (offline, or while a procedure
+// runs) leaves the page showing what the record holds.
+bool COBDMPDlg::showRecordIfRefused()
+{
+    if (editableDevice())
+        return false;
+    if (g_pDevice) {
+        showLinkChoice(g_pDevice->m_settings.m_obdSetup);
+        showCorrectionSettings(g_pDevice->m_settings.m_obdAdvSetup);
+    }
+    return true;
 }
 
 void COBDMPDlg::spinMoved(NMHDR* pHdr, LRESULT* pResult, const wchar_t* handler, const SpinField& spin)
@@ -172,6 +187,8 @@ void COBDMPDlg::OnDeltaposSpinMaxCorr(NMHDR* pHdr, LRESULT* pResult)
 // bank seen: the trims of the former link say nothing of the new one.
 void COBDMPDlg::OnCbnSelendokComboEnable()
 {
+    if (showRecordIfRefused())
+        return;
     runSettingsHandler(this, L"COBDMPDlg::OnCbnSelendokComboEnable", [&] {
         CLPGDevice* device = editableDevice();
         const int value = static_cast<int>(m_cmbLink.getSelValue());

@@ -107,10 +107,12 @@ TEST(ObdAdvancedDlg, EachChangeWritesBlock27OnceAndNothingElseWritesAtAll)
         choose(dialog, IDC_OBDA_CMB_RPM, 25); // 1000 RPM
         EXPECT_EQ(5u, bench.writes().size());
 
-        // Offline the box goes back: nothing is changed or written.
+        // Offline the box and the list go back: nothing is changed or written.
         bench.device().m_connected = false;
         toggle(dialog, IDC_OBDA_CHK_DIVIDER);
         EXPECT_FALSE(checked(dialog, IDC_OBDA_CHK_DIVIDER));
+        choose(dialog, IDC_OBDA_CMB_ERR1, 5);
+        EXPECT_EQ(L"Off", text(dialog, IDC_OBDA_CMB_ERR1));
         EXPECT_EQ(0x21, bench.record().m_obdAdvSetup.obd_adv_flag);
         bench.device().m_connected = true;
     });

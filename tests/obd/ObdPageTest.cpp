@@ -288,6 +288,13 @@ TEST(ObdPage, ALinkChosenThatNoEcuAnswersIsSwitchedOffWithTheDefaultsShown)
     EXPECT_EQ(L"Off", text(*bench.page, IDC_OBD_CMB_LINK));
     EXPECT_EQ(L"15", text(*bench.page, IDC_OBD_RANGE));
     EXPECT_FALSE(bench.device().m_obdLinkActive);
+
+    // Offline a choice is not taken: the list shows the record again.
+    bench.device().m_connected = false;
+    bench.sim.clearRequests();
+    choose(*bench.page, IDC_OBD_CMB_LINK, 1);
+    EXPECT_EQ(L"Off", text(*bench.page, IDC_OBD_CMB_LINK));
+    EXPECT_TRUE(bench.sim.requests().empty());
 }
 
 TEST(ObdPage, AtStartUpALinkThatNoEcuAnswersIsPutBackAsFound)
