@@ -148,10 +148,13 @@ void CCppDlg::refreshFromRecord()
         m_type.setSelValue(23);
 }
 
+// Without a sample yet (no live data from this controller) the reading
+// keeps its text rather than showing an empty sample's 0.00V.
 void CCppDlg::OnTimer(UINT_PTR nIDEvent)
 {
     CSkinDlg::OnTimer(nIDEvent);
-    if (nIDEvent != kLiveTimer || g_pDevice == nullptr || !g_pDevice->m_connected)
+    if (nIDEvent != kLiveTimer || g_pDevice == nullptr || !g_pDevice->m_connected ||
+        g_pDevice->m_diagData.count() == 0)
         return;
     CDiag newest;
     g_pDevice->m_diagData.getLast(newest);

@@ -87,6 +87,8 @@ TEST(GasLevelSensorDialog, ShowsTheStoredSensorAndTheLiveGauge)
     }
     runDialog<CCppDlg>(bench, [&](CCppDlg& dialog) {
         EXPECT_EQ((std::vector<std::wstring>{L"1.80V", L"3.00V", L"3.90V", L"4.76V"}), levelTexts(dialog));
+        dialog.SendMessageW(WM_TIMER, CCppDlg::kLiveTimer);
+        EXPECT_EQ(L"", text(dialog, IDC_GLS_LIVE)); // no sample yet
         CDiag sample;
         sample.data()[CDiag::kFuelLevelByte] = 200;
         bench.device().m_diagData.push(sample);
