@@ -146,21 +146,22 @@ TEST(CalibrationPage, AFullRunWritesTheCorrectionAndPutsTheSwitchSettingsBack)
     EXPECT_EQ(88, record.m_base.m_pressureRef);
 }
 
-TEST(CalibrationPage, StopOrCloseDuringARunPutsTheSwitchSettingsBack)
+TEST(CalibrationPage, StartAgainOrCloseDuringARunPutsTheSwitchSettingsBack)
 {
     ShellBench bench;
     CAutoCalibrationMPDlg& page = showCalibrationPage(bench);
     const std::vector<uint8_t> before = block31(bench);
     {
-        // Stop in the settling after the return to gas: the run goes on to
-        // the next wait and ends there without a line of its own.
+        // Start again in the settling after the return to gas acts as Stop:
+        // the run goes on to the next wait and ends there without a line of
+        // its own.
         PacedPageHost host(bench.device(), page);
         bool stopped = false;
         PumpHook hook([&] {
             if (!stopped && host.pacer.now() > 8000) {
                 stopped = true;
-                page.PostMessage(WM_COMMAND, MAKEWPARAM(IDC_CAL_STOP, BN_CLICKED),
-                                 LPARAM(page.GetDlgItem(IDC_CAL_STOP)->GetSafeHwnd()));
+                page.PostMessage(WM_COMMAND, MAKEWPARAM(IDC_CAL_START, BN_CLICKED),
+                                 LPARAM(page.GetDlgItem(IDC_CAL_START)->GetSafeHwnd()));
             }
         });
         page.runCalibration(host);
