@@ -4,6 +4,7 @@
 #   no crash dialog, COM1..COM20 left free for pty pairs, no window managed;
 # - an Xvfb display of its own (test programs run through tests/wine-exec.sh
 #   get their own copy of the prefix and their own display);
+# - the test printer (tests/support/AddTestPrinter.cpp), once it is built;
 # - a persistent wineserver, warmed up so that its device manager has run
 #   before tests link COM ports (links made earlier are not usable as ports).
 # kw_testenv_cleanup stops all of it.
@@ -42,6 +43,20 @@ kw_unmanaged_windows() {
     touch "$WINEPREFIX/.kw-unmanaged"
 }
 
+# The printing tests preview and print on a PostScript printer at FILE:.
+kw_test_printer() {
+    if [ -f "$WINEPREFIX/.kw-printer" ]; then
+        return 0
+    fi
+    local tool="$kw_build/bin/kw_add_printer.exe"
+    if [ ! -f "$tool" ]; then
+        return 0 # not built yet: the printing tests say so
+    fi
+    wine "$tool" >/dev/null 2>&1 || return 1
+    wineserver -w
+    touch "$WINEPREFIX/.kw-printer"
+}
+
 . "$(dirname "${BASH_SOURCE[0]}")/../tools/xvfb.sh"
 
 kw_testenv_cleanup() {
@@ -64,6 +79,7 @@ kw_testenv_cleanup() {
 
 kw_make_prefix || { echo "testenv: cannot create the Wine prefix" >&2; return 1; }
 kw_unmanaged_windows || { echo "testenv: cannot configure the Wine prefix" >&2; return 1; }
+kw_test_printer || { echo "testenv: cannot add the test printer" >&2; return 1; }
 kw_start_xvfb || { echo "testenv: cannot start Xvfb" >&2; return 1; }
 rm -rf "$WINEPREFIX/kw-locks"
 rm -f "$WINEPREFIX"/dosdevices/com[0-9]*

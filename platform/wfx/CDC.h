@@ -22,6 +22,7 @@ class WFX_API CDC : public CObject
 
 public:
     HDC m_hDC = nullptr;
+    HDC m_hAttribDC = nullptr; // asked about the device instead of m_hDC when set (print preview)
 
     CDC() = default;
     ~CDC() override;
@@ -50,7 +51,12 @@ public:
     BOOL DeleteDC();
     int SaveDC() { return ::SaveDC(m_hDC); }
     BOOL RestoreDC(int nSavedDC) { return ::RestoreDC(m_hDC, nSavedDC); }
-    int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hDC, nIndex); }
+    int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hAttribDC ? m_hAttribDC : m_hDC, nIndex); }
+    int StartDoc(const DOCINFOW* lpDocInfo) { return ::StartDocW(m_hDC, lpDocInfo); }
+    int StartPage() { return ::StartPage(m_hDC); }
+    int EndPage() { return ::EndPage(m_hDC); }
+    int EndDoc() { return ::EndDoc(m_hDC); }
+    int AbortDoc() { return ::AbortDoc(m_hDC); }
 
     // The previously selected object, as a temporary wrapper.
     CPen* SelectObject(CPen* pPen);

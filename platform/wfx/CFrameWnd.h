@@ -11,6 +11,7 @@ class CDockBar;
 class CDocument;
 class CView;
 struct CCreateContext;
+struct CPrintPreviewState;
 
 // Frame styles (the low word of a frame's window style).
 #define FWS_ADDTOTITLE 0x00008000L // the title shows the active document's title first
@@ -78,6 +79,10 @@ public:
     void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
     void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
     CControlBar* GetControlBar(UINT nID);
+
+    // Preview on: the menu, the shown bars and the main pane are put aside
+    // into pState (the preview view takes the pane's place); off: given back.
+    virtual void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState);
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, WfxCmdHandlerInfo* pHandlerInfo) override;
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;

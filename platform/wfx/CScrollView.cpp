@@ -80,7 +80,7 @@ void CScrollView::ScrollToPosition(POINT pt)
 void CScrollView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
 {
     pDC->SetMapMode(m_nMapMode);
-    CPoint position = GetDeviceScrollPosition();
+    CPoint position = pInfo ? CPoint(0, 0) : GetDeviceScrollPosition(); // pages are not scrolled
     pDC->SetViewportOrg(-position.x, -position.y);
     CView::OnPrepareDC(pDC, pInfo);
 }

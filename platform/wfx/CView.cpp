@@ -4,6 +4,7 @@
 #include "CDocument.h"
 #include "CFrameWnd.h"
 #include "CPaintDC.h"
+#include "CPrintInfo.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
@@ -69,7 +70,12 @@ void CView::OnPaint()
     OnDraw(&dc);
 }
 
-void CView::OnPrepareDC(CDC*, CPrintInfo*) {}
+// A view that never told its length prints its first page only.
+void CView::OnPrepareDC(CDC*, CPrintInfo* pInfo)
+{
+    if (pInfo)
+        pInfo->m_bContinuePrinting = pInfo->GetMaxPage() != 0xFFFF || pInfo->m_nCurPage == 1;
+}
 
 int CView::OnMouseActivate(CWnd*, UINT, UINT)
 {

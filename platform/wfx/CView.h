@@ -3,7 +3,9 @@
 #include "CWnd.h"
 
 class CDocument;
+class CPreviewView;
 struct CPrintInfo;
+struct CPrintPreviewState;
 
 // A window showing a document, the client of a frame. Made by the frame
 // from the template's view class, it joins the document when created,
@@ -27,6 +29,24 @@ public:
     virtual void OnInitialUpdate();
     virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
     virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
+
+    // Printing and print preview: the view sets the page range and asks for
+    // the printer (DoPreparePrinting), then draws each page with OnPrint.
+    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // The preview pView of this view closes: printing ends and the frame
+    // gets its own panes back; pView is gone afterwards.
+    virtual void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView);
+    // Puts the frame into preview mode with a preview view of the class
+    // given and its tool bar from template nIDResource; takes pState.
+    BOOL DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* pPreviewViewClass,
+                        CPrintPreviewState* pState);
+    // Shows the print dialog (for a preview only the default printer's
+    // context is taken); FALSE when cancelled or without a printer.
+    BOOL DoPreparePrinting(CPrintInfo* pInfo);
+    afx_msg void OnFilePrint();
 
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, WfxCmdHandlerInfo* pHandlerInfo) override;

@@ -7,6 +7,7 @@
 // new-document handler when its table maps it).
 #define ID_FILE_NEW 0xE100
 #define ID_FILE_OPEN 0xE101
+#define ID_FILE_PRINT 0xE107
 #define ID_APP_ABOUT 0xE140
 #define ID_APP_EXIT 0xE141
 
@@ -34,3 +35,16 @@
 #define AFX_IDW_DOCKBAR_BOTTOM 0xE81E
 #define AFX_IDW_DOCKBAR_FLOAT 0xE81F
 #define AFX_IDW_PANE_LAST 0xE9FF
+#define AFX_IDW_PANE_SAVE 0xEA21 // the main pane while a print preview stands in for it
+
+// Print preview: the commands of its tool bar, the bar itself and the
+// magnifier shown over a page.
+#define AFX_ID_PREVIEW_CLOSE 0xE300
+#define AFX_ID_PREVIEW_NUMPAGE 0xE301
+#define AFX_ID_PREVIEW_NEXT 0xE302
+#define AFX_ID_PREVIEW_PREV 0xE303
+#define AFX_ID_PREVIEW_PRINT 0xE304
+#define AFX_ID_PREVIEW_ZOOMIN 0xE305
+#define AFX_ID_PREVIEW_ZOOMOUT 0xE306
+#define AFX_IDW_PREVIEW_BAR 0xE805
+#define AFX_IDC_MAGNIFY 0x7902

@@ -1,6 +1,7 @@
 #include "WfxTestHooks.h"
 
 #include <mutex>
+#include <utility>
 
 namespace {
 
@@ -10,6 +11,7 @@ WfxModalDialogHook g_modalDialog;
 WfxModalSheetHook g_modalSheet;
 WfxWaitCursorHook g_waitCursor;
 WfxFileDialogHook g_fileDialog;
+WfxPrintDialogHook g_printDialog;
 
 template <class Hook> Hook current(const Hook& hook)
 {
@@ -87,4 +89,42 @@ BOOL WfxRunFileDialog(OPENFILENAMEW& ofn, BOOL bOpenFileDialog)
     if (hook)
         return hook(ofn, bOpenFileDialog);
     return bOpenFileDialog ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
+}
+
+namespace {
+
+// Fills in the default printer's settings and context where the answer left them out.
+BOOL takeDefaultPrinter(PRINTDLGW& pd)
+{
+    PRINTDLGW defaults{};
+    defaults.lStructSize = sizeof(defaults);
+    defaults.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
+    if (!PrintDlgW(&defaults))
+        return FALSE;
+    pd.hDC = defaults.hDC;
+    for (auto [mine, found] :
+         {std::pair{&pd.hDevMode, defaults.hDevMode}, {&pd.hDevNames, defaults.hDevNames}}) {
+        if (*mine)
+            GlobalFree(found);
+        else
+            *mine = found;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+void WfxSetPrintDialogHook(WfxPrintDialogHook hook)
+{
+    replace(g_printDialog, std::move(hook));
+}
+
+BOOL WfxRunPrintDialog(PRINTDLGW& pd)
+{
+    WfxPrintDialogHook hook = current(g_printDialog);
+    if (!hook)
+        return PrintDlgW(&pd);
+    if (!hook(pd))
+        return FALSE;
+    return pd.hDC || !(pd.Flags & PD_RETURNDC) || takeDefaultPrinter(pd);
 }

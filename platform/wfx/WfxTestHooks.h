@@ -47,3 +47,13 @@ using WfxFileDialogHook = std::function<BOOL(OPENFILENAMEW& ofn, BOOL bOpenFileD
 WFX_API void WfxSetFileDialogHook(WfxFileDialogHook hook);
 // The hook when one is set, else the system's dialog.
 WFX_API BOOL WfxRunFileDialog(OPENFILENAMEW& ofn, BOOL bOpenFileDialog);
+
+// Answers the print dialog (CPrintDialog::DoModal, and GetDefaults, whose
+// flags carry PD_RETURNDEFAULT) instead of showing it: TRUE stands for OK.
+// The hook may set pd.hDC (a context it made, which the dialog then owns)
+// and the page range; when it leaves pd.hDC empty, the default printer's
+// context is taken as the system would.
+using WfxPrintDialogHook = std::function<BOOL(PRINTDLGW& pd)>;
+WFX_API void WfxSetPrintDialogHook(WfxPrintDialogHook hook);
+// The hook when one is set, else the system's dialog.
+WFX_API BOOL WfxRunPrintDialog(PRINTDLGW& pd);

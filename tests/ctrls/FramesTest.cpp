@@ -370,6 +370,47 @@ public:
 
 } // namespace
 
+namespace {
+
+LRESULT CALLBACK refusingProcedure(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return message == WM_CREATE ? -1 : ::DefWindowProcW(hWnd, message, wParam, lParam);
+}
+
+// A container bar whose window class refuses the window at WM_CREATE.
+class CRefusedEditBar : public CEditBar
+{
+public:
+    BOOL PreCreateWindow(CREATESTRUCTW& cs) override
+    {
+        WNDCLASSW refusing{};
+        refusing.lpfnWndProc = refusingProcedure;
+        refusing.hInstance = ::GetModuleHandleW(nullptr);
+        refusing.lpszClassName = L"KwRefusingBar";
+        ::RegisterClassW(&refusing); // already there on a second run
+        cs.lpszClass = refusing.lpszClassName;
+        return CEditBar::PreCreateWindow(cs);
+    }
+};
+
+} // namespace
+
+TEST(CtrlContainerBar, FailedCreationMakesNoControlAndLeavesNoBar)
+{
+    CFrameWnd* frame = makeDockingFrame();
+    ASSERT_NE(nullptr, frame);
+    int before = CTestSizingBar::liveCount();
+    {
+        CRefusedEditBar bar;
+        EXPECT_FALSE(bar.Create(L"edit", frame, CSize(150, 70), TRUE, 202));
+        EXPECT_EQ(nullptr, bar.m_hWnd);
+        EXPECT_EQ(nullptr, bar.m_edit.m_hWnd);
+        EXPECT_EQ(before, CTestSizingBar::liveCount());
+    }
+    EXPECT_EQ(nullptr, frame->GetControlBar(202));
+    frame->DestroyWindow();
+}
+
 TEST(CtrlContainerBar, MakesItsControlAtCreationAndFitsItToTheBar)
 {
     CFrameWnd* frame = makeDockingFrame();

@@ -1,9 +1,11 @@
+#include <CPreviewDC.h>
 #include <CRect.h>
 #include <CString.h>
 #include <CTime.h>
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <ctime>
 
 TEST(WfxString, CutsClampOutOfRangePositions)
@@ -99,4 +101,26 @@ TEST(WfxTime, FormatsDayMonthYear)
     EXPECT_LE(current - now, 2);
     EXPECT_TRUE(CTime(2024, 13, 40, 0, 0, 0).GetTime() == -1 ||
                 CTime(2024, 13, 40, 0, 0, 0).GetMonth() != 13);
+}
+
+// The scaled extents of a print preview: exact beyond 64 bits, rounded to
+// nearest, saturated on a zero divisor; doubling stops on a zero extent.
+TEST(WfxPreviewDC, ScalesExtentsSafely)
+{
+    EXPECT_EQ(4, CPreviewDC::MultMultDivDiv(7, 1, 1, 2, 1));
+    EXPECT_EQ(-4, CPreviewDC::MultMultDivDiv(-7, 1, 1, 2, 1));
+    EXPECT_EQ(0x40000000, CPreviewDC::MultMultDivDiv(0x40000000, 0x10000, 0x10000, 0x10000, 0x10000));
+    EXPECT_EQ(INT_MAX, CPreviewDC::MultMultDivDiv(5, 4, 3, 0, 300));
+    EXPECT_EQ(INT_MIN, CPreviewDC::MultMultDivDiv(-5, 4, 3, 300, 0));
+    EXPECT_EQ(INT_MAX, CPreviewDC::MultMultDivDiv(INT_MAX, INT_MAX, 2, 1, 1));
+    LONG viewport = 1;
+    LONG window = 3;
+    CPreviewDC::DoubleExtents(viewport, window);
+    EXPECT_EQ(window, 3 * viewport);
+    EXPECT_GE(window, 0x4000);
+    LONG zero = 0;
+    window = 5;
+    CPreviewDC::DoubleExtents(zero, window);
+    EXPECT_EQ(0, zero);
+    EXPECT_EQ(5, window);
 }

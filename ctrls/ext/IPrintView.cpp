@@ -1,0 +1,3 @@
+#include "IPrintView.h"
+
+IPrintView::~IPrintView() = default;
