@@ -1,6 +1,8 @@
 #include "CPrintInfo.h"
 
-CPrintInfo::CPrintInfo() : m_pPD(std::make_unique<CPrintDialog>(FALSE))
+CPrintInfo::CPrintInfo()
+    : m_pPD(
+          std::make_unique<CPrintDialog>(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOSELECTION))
 {
     SetMinPage(1);
     SetMaxPage(0xFFFF); // until the view knows its length

@@ -65,6 +65,8 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
     CPrintDialog& dialog = *pInfo->m_pPD;
     CFrameWnd* frame = GetParentFrame();
     dialog.m_pd.hwndOwner = frame ? frame->GetSafeHwnd() : m_hWnd;
+    dialog.m_pd.nFromPage = WORD(pInfo->GetMinPage());
+    dialog.m_pd.nToPage = WORD(pInfo->GetMaxPage());
     if (pInfo->m_bPreview ? !dialog.GetDefaults() : dialog.DoModal() != IDOK) {
         if (pInfo->m_bPreview)
             AfxMessageBox(L"No printer is installed, so there is nothing to preview.", MB_OK | MB_ICONSTOP);
