@@ -7,15 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 using wfxtest::pumpPending;
 using wfxtest::repaintNow;
 
 namespace {
-
-const wchar_t kTestPrinter[] = L"Kestrelwave Test Printer";
 
 struct PrintRecord
 {
@@ -106,26 +103,6 @@ protected:
     }
 };
 
-std::string readFile(const std::wstring& path)
-{
-    std::string text;
-    FILE* file = _wfopen(path.c_str(), L"rb");
-    if (!file)
-        return text;
-    char chunk[4096];
-    for (size_t got; (got = fread(chunk, 1, sizeof(chunk), file)) > 0;)
-        text.append(chunk, got);
-    fclose(file);
-    return text;
-}
-
-bool testPrinterIsDefault()
-{
-    wchar_t name[256] = {};
-    DWORD size = 256;
-    return GetDefaultPrinterW(name, &size) && std::wstring(name) == kTestPrinter;
-}
-
 int screenPixelsPerInch()
 {
     HDC screen = ::GetDC(nullptr);
@@ -139,7 +116,7 @@ class PreviewTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(testPrinterIsDefault()) << "no test printer: source tests/testenv.sh after building";
+        ASSERT_TRUE(wfxtest::testPrinterReady()) << "no test printer: source tests/testenv.sh after building";
         g_record = PrintRecord();
         CPagesView::pages = 3;
         CCreateContext context;
@@ -331,12 +308,9 @@ TEST_F(PreviewTest, PrintingFromPreviewReachesTheViewAfterItClosed)
     EXPECT_TRUE(g_record.previewGoneAtPrint);
     EXPECT_EQ(m_view, m_frame->GetActiveView());
     EXPECT_EQ(m_view->m_hWnd, ::GetDlgItem(m_frame->m_hWnd, AFX_IDW_PANE_FIRST));
-    std::string text = readFile(output);
+    std::string text = wfxtest::fileBytes(output);
     EXPECT_EQ(0u, text.find("%!PS"));
-    size_t pages = 0;
-    for (size_t at = text.find("%%Page:"); at != std::string::npos; at = text.find("%%Page:", at + 1))
-        ++pages;
-    EXPECT_EQ(3u, pages);
+    EXPECT_EQ(3u, wfxtest::countOf(text, "%%Page:"));
 }
 
 // Without a printer there is nothing to preview: a clear message, and the

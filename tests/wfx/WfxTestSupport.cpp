@@ -1,5 +1,7 @@
 #include "WfxTestSupport.h"
 
+#include <cstdio>
+
 namespace wfxtest {
 
 HostWindow::HostWindow(int clientWidth, int clientHeight, COLORREF background)
@@ -126,6 +128,34 @@ std::wstring toolTipText(HWND tip, HWND tool)
     ti.lpszText = text;
     SendMessageW(tip, TTM_GETTEXTW, 100, LPARAM(&ti));
     return text;
+}
+
+bool testPrinterReady()
+{
+    wchar_t name[256] = {};
+    DWORD size = 256;
+    return GetDefaultPrinterW(name, &size) && std::wstring(name) == L"Kestrelwave Test Printer";
+}
+
+std::string fileBytes(const std::wstring& path)
+{
+    std::string text;
+    FILE* file = _wfopen(path.c_str(), L"rb");
+    if (!file)
+        return text;
+    char chunk[4096];
+    for (size_t got; (got = fread(chunk, 1, sizeof(chunk), file)) > 0;)
+        text.append(chunk, got);
+    fclose(file);
+    return text;
+}
+
+size_t countOf(const std::string& text, const char* what)
+{
+    size_t count = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++count;
+    return count;
 }
 
 MessageBoxRecorder::MessageBoxRecorder(int answer)

@@ -83,6 +83,13 @@ HWND findToolTip();
 // The text the tooltip control shows for tool 0 of a window.
 std::wstring toolTipText(HWND tip, HWND tool);
 
+// The printing tests' printer (added by tests/testenv.sh) is the default one.
+bool testPrinterReady();
+
+// A file's bytes (empty when it cannot be read), and how often `what` occurs in text.
+std::string fileBytes(const std::wstring& path);
+size_t countOf(const std::string& text, const char* what);
+
 // Answers message boxes with `answer` and keeps their texts while it lives.
 class MessageBoxRecorder
 {
