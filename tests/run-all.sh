@@ -5,7 +5,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
 
-packages=(g++-mingw-w64-x86-64-posix wine64 wine xvfb xauth socat cmake ninja-build googletest python3)
+packages=(g++-mingw-w64-x86-64-posix wine64 wine xvfb xauth socat cmake ninja-build googletest python3 fonts-liberation fonts-wine)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

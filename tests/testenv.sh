@@ -1,7 +1,8 @@
 # Prepares what the tests need and exports it; source it with the build folder:
 #   . tests/testenv.sh build
 # - a private Wine prefix (made once per build folder): no Mono/Gecko prompts,
-#   no crash dialog, COM1..COM20 left free for pty pairs, no window managed;
+#   no crash dialog, COM1..COM20 left free for pty pairs, no window managed,
+#   the program's font faces mapped to installed ones;
 # - an Xvfb display of its own (test programs run through tests/wine-exec.sh
 #   get their own copy of the prefix and their own display);
 # - the test printer (tests/support/AddTestPrinter.cpp), once it is built;
@@ -58,6 +59,7 @@ kw_test_printer() {
 }
 
 . "$(dirname "${BASH_SOURCE[0]}")/../tools/xvfb.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/../tools/wine-fonts.sh"
 
 kw_testenv_cleanup() {
     # Runs from an EXIT trap of scripts with `set -e`: no step may fail.
@@ -80,9 +82,9 @@ kw_testenv_cleanup() {
 kw_make_prefix || { echo "testenv: cannot create the Wine prefix" >&2; return 1; }
 kw_unmanaged_windows || { echo "testenv: cannot configure the Wine prefix" >&2; return 1; }
 kw_test_printer || { echo "testenv: cannot add the test printer" >&2; return 1; }
+kw_wine_fonts || { echo "testenv: cannot map the fonts in the Wine prefix" >&2; return 1; }
 kw_start_xvfb || { echo "testenv: cannot start Xvfb" >&2; return 1; }
 rm -rf "$WINEPREFIX/kw-locks"
 rm -f "$WINEPREFIX"/dosdevices/com[0-9]*
-# A server already running for the prefix answers -p with a failure: keep it.
 wineserver -p >/dev/null 2>&1 || true
-wine cmd /c exit >/dev/null 2>&1 || true
+wine cmd /c exit >/dev/null 2>&1

@@ -32,7 +32,7 @@ while [ $# -gt 0 ]; do
 done
 
 install_missing() {
-    local packages=(g++-mingw-w64-x86-64-posix wine64 wine xvfb xauth socat cmake ninja-build googletest python3)
+    local packages=(g++-mingw-w64-x86-64-posix wine64 wine xvfb xauth socat cmake ninja-build googletest python3 fonts-liberation fonts-wine)
     local missing=()
     for p in "${packages[@]}"; do
         dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
@@ -82,10 +82,12 @@ prepare_prefix() {
     local managed=Y
     [ -n "$xvfb_pid" ] && managed=N
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f >/dev/null 2>&1
+    kw_wine_fonts || echo "start: the font faces could not be mapped" >&2
     rm -f "$WINEPREFIX"/dosdevices/com[0-9]*
 }
 
 . "$root/tools/xvfb.sh"
+. "$root/tools/wine-fonts.sh"
 start_xvfb() {
     kw_start_xvfb || { echo "start: cannot start Xvfb" >&2; exit 1; }
     xvfb_pid=$KW_XVFB_PID

@@ -510,8 +510,10 @@ TEST(WfxWindow, ToolTipTextCanBeAskedForByNotification)
     pumpPending();
     HWND tip = findToolTip();
     ASSERT_NE(nullptr, tip);
+    // On a slow machine the tip may already have shown, and asked, on its timer.
+    const int before = wnd.m_needText;
     EXPECT_EQ(L"asked for", toolTipText(tip, wnd.m_hWnd));
-    EXPECT_EQ(1, wnd.m_needText);
+    EXPECT_EQ(before + 1, wnd.m_needText);
 }
 
 namespace {
