@@ -28,7 +28,9 @@ unsigned runRounds(Round round, uint32_t seed, int rounds)
 
 TEST(Mutation, DamagedRecordingsKeepTheGoodLinesBeforeTheDamage)
 {
-    runRounds(&MutationTargets::recording, 2020, 3000);
+    const unsigned stopped = runRounds(&MutationTargets::recording, 2020, 3000);
+    EXPECT_GT(stopped, 1000u);
+    EXPECT_LT(stopped, 3000u);
 }
 
 TEST(Mutation, DamagedRepliesFailCleanlyAndRefusedBlocksLeaveTheRecord)
