@@ -51,7 +51,8 @@ public:
     // Checks "Bank 2" of injector i when bit i of `mask` is set, else "Bank 1".
     void setBankBoxes(uint8_t mask);
     // Box (injector, bank) clicked: the other box of the injector flips and
-    // the mask goes to the controller.
+    // the mask goes to the controller; afterwards both boxes of the injector
+    // show the record, so a refused click leaves no box changed.
     void onInjActive(int injector, int bank);
 
     // The rows of the trouble-code list, top down.
@@ -79,6 +80,8 @@ private:
     void fillLists();
     void showCorrectionSettings(const COBDAdvSetup& setup);
     void showBank2(bool show);
+    // The two box values of `injector` from bank mask `mask`, not yet shown.
+    void checkBank(int injector, uint8_t mask);
     void pollTrims(CLPGDevice& device);
     void updateActualCorrection();
     void showActualCorrection(double bank1, double bank2);

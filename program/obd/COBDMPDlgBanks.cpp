@@ -9,12 +9,16 @@
 
 void COBDMPDlg::setBankBoxes(uint8_t mask)
 {
-    for (int i = 0; i < kInjectors; ++i) {
-        const bool bank2 = (mask >> i) & 1;
-        m_bankChecks[2 * i] = !bank2;
-        m_bankChecks[2 * i + 1] = bank2;
-    }
+    for (int i = 0; i < kInjectors; ++i)
+        checkBank(i, mask);
     UpdateData(FALSE);
+}
+
+void COBDMPDlg::checkBank(int injector, uint8_t mask)
+{
+    const bool bank2 = (mask >> injector) & 1;
+    m_bankChecks[2 * injector] = !bank2;
+    m_bankChecks[2 * injector + 1] = bank2;
 }
 
 void COBDMPDlg::OnBankBoxClicked(UINT id)
@@ -40,6 +44,12 @@ void COBDMPDlg::onInjActive(int injector, int bank)
         if (!device->writeBlock27(device->m_settings.m_obdAdvSetup))
             showCantWrite(this);
     });
+    // The clicked box has toggled itself already: a refused or failed click
+    // must not leave the boxes disagreeing with the record.
+    if (g_pDevice) {
+        checkBank(injector, g_pDevice->m_settings.m_obdAdvSetup.obd_corr_for_cyl);
+        UpdateData(FALSE);
+    }
 }
 
 void COBDMPDlg::OnClickedBtnDetect()

@@ -3,6 +3,7 @@
 #include "COBDMPDlg.h"
 #include "ObdPageIds.h"
 #include "PageBench.h"
+#include "ProgramBusy.h"
 #include "ShellIds.h"
 
 #include <CDiag.h>
@@ -311,4 +312,42 @@ TEST(ObdPage, AtStartUpALinkThatNoEcuAnswersIsPutBackAsFound)
     EXPECT_FALSE(bench.device().m_obdLinkActive);
     EXPECT_EQ(L"OBD CAN Bus", text(*bench.page, IDC_OBD_CMB_LINK));
     EXPECT_TRUE(bench.messages().empty());
+}
+
+TEST(ObdPage, BankBoxesShowTheRecordAfterARefusedOrFailedClick)
+{
+    ObdBench bench{car({SimEcu::can11()}, kCanOn, 6)};
+    const int bank1 = IDC_OBD_BANK_BOX_FIRST + 2, bank2 = bank1 + 1; // injector 2
+    toggle(*bench.page, bank2);
+    EXPECT_EQ(0x02, bench.sim.block(27)[3]);
+    EXPECT_FALSE(checked(*bench.page, bank1));
+
+    auto expectBank2 = [&](const char* when) {
+        EXPECT_FALSE(checked(*bench.page, bank1)) << when;
+        EXPECT_TRUE(checked(*bench.page, bank2)) << when;
+        EXPECT_EQ(0x02, bench.device().m_settings.m_obdAdvSetup.obd_corr_for_cyl) << when;
+    };
+    bench.sim.clearRequests();
+    bench.device().m_connected = false;
+    toggle(*bench.page, bank1);
+    expectBank2("offline");
+    toggle(*bench.page, bank2); // the clicked box itself goes back too
+    expectBank2("offline, same box");
+    bench.device().m_connected = true;
+    {
+        ProgramBusy busy;
+        toggle(*bench.page, bank1);
+        expectBank2("busy");
+    }
+    EXPECT_TRUE(bench.sim.requests().empty());
+    EXPECT_TRUE(bench.messages().empty());
+
+    // A write the controller refuses keeps the change in the record, as
+    // every page does, and the boxes say what the record holds.
+    bench.sim.with([](kwsim::SimState& s) { s.refusedBlocks.insert(27); });
+    toggle(*bench.page, bank1);
+    EXPECT_EQ(std::vector<std::wstring>{L"Can't write settings to device!"}, bench.messages());
+    EXPECT_EQ(0, bench.device().m_settings.m_obdAdvSetup.obd_corr_for_cyl);
+    EXPECT_TRUE(checked(*bench.page, bank1));
+    EXPECT_FALSE(checked(*bench.page, bank2));
 }
