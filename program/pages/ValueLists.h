@@ -13,13 +13,15 @@
 void addValueRange(CValueCmbBox& box, int precision, double first, double last, double step);
 
 // Rebuilds a list (CValueCmbBox or CStrValueCmbBox) by `fill`, keeping the
-// selected index, or selecting the first item when none was selected.
+// selected index, or selecting the first item when none was selected or the
+// selected item is gone (a list shrunk by hidden features), so the list is
+// never left without a selection.
 template <class Box, class Fill> void rebuildList(Box& box, Fill fill)
 {
     const int selected = box.GetCurSel();
     box.resetContent();
     fill();
-    box.SetCurSel(selected == CB_ERR ? 0 : selected);
+    box.SetCurSel(selected == CB_ERR || selected >= box.GetCount() ? 0 : selected);
 }
 
 // One item of a list of named numbers.

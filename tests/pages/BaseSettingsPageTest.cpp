@@ -264,6 +264,30 @@ TEST(BaseSettingsPage, HiddenFeaturesAddCrankAndCustom)
     EXPECT_EQ(62, bench.record().m_base.m_sparkDivider);
 }
 
+TEST(BaseSettingsPage, WithoutHiddenFeaturesACrankDividerKeepsTheRatioShown)
+{
+    BaseBench bench(knownController());
+    CBaseSettingsMPDlg& page = *bench.page;
+    bench.sim.clearRequests();
+    bench.device().m_settings.m_base.m_sparkDivider = 62;
+    page.v_activate();
+    EXPECT_EQ(L"x 3", selectedText(page, IDC_BASE_RATIO));
+    EXPECT_EQ(L"Coil", selectedText(page, IDC_BASE_RPM_SOURCE));
+
+    // Shown as Crank and Custom, then hidden features off: the two items
+    // are gone, yet both lists still show an item and nothing is written.
+    bench.device().m_hiddenFeatures = true;
+    page.v_activate();
+    EXPECT_EQ(L"Custom", selectedText(page, IDC_BASE_RATIO));
+    EXPECT_EQ(L"Crank", selectedText(page, IDC_BASE_RPM_SOURCE));
+    bench.device().m_hiddenFeatures = false;
+    page.v_activate();
+    EXPECT_EQ(L"x 1", selectedText(page, IDC_BASE_RATIO));
+    EXPECT_EQ(L"Coil", selectedText(page, IDC_BASE_RPM_SOURCE));
+    EXPECT_TRUE(bench.sim.requests().empty());
+    EXPECT_EQ(62, bench.record().m_base.m_sparkDivider);
+}
+
 TEST(BaseSettingsPage, OfflineChoicesChangeNothing)
 {
     BaseBench bench;
