@@ -27,6 +27,22 @@ CCorRpmMPDlg& showMapPage(ShellBench& bench)
     return *page;
 }
 
+// Pumps until `done` holds; a loaded machine is slow to sample.
+template <class Done> bool pumpUntil(ShellBench& bench, Done done, DWORD ms = 10000)
+{
+    for (DWORD waited = 0; !done(); waited += 50) {
+        if (waited >= ms)
+            return false;
+        bench.pumpFor(50);
+    }
+    return true;
+}
+
+bool sampled(ShellBench& bench)
+{
+    return pumpUntil(bench, [&] { return bench.device().m_diagData.count() > 0; });
+}
+
 void selectBlock(CMapArray& table, int c0, int r0, int c1, int r1)
 {
     MapSelection s;
@@ -82,7 +98,7 @@ void startMapping(ShellBench& bench, CCorRpmMPDlg& page)
     COBDAdvSetup setup;
     setup.obd_corr_enable_flag = 3;
     ASSERT_TRUE(device.writeBlock27(setup));
-    bench.pumpFor(300); // live samples in gas mode
+    ASSERT_TRUE(sampled(bench)); // live samples in gas mode
     bench.sim->clearRequests();
     page.OnClickedBtnObdMapStart();
     ASSERT_TRUE(page.isMapping());
@@ -290,7 +306,7 @@ TEST(MapPage, StartStopsWhenTheAutomaticCorrectionCannotBeSwitchedOff)
     COBDAdvSetup setup;
     setup.obd_corr_enable_flag = 3;
     ASSERT_TRUE(bench.device().writeBlock27(setup));
-    bench.pumpFor(300);
+    ASSERT_TRUE(sampled(bench));
     kwsim::SimState* state = bench.with([](kwsim::SimState& s) { return &s; });
     bench.sim->setRequestListener(
         [state](const kwsim::SimRequest& r) { state->faults.config.silent = r.cmd == 27; });
@@ -320,7 +336,15 @@ TEST(MapPage, TheOperatingPointLeavesATrailWhileMapping)
         for (int r = 0; r < CCorrMap::kRows; ++r)
             marked += background(c, r) != RGB(255, 255, 255);
     EXPECT_EQ(0, marked);
-    bench.pumpFor(1500); // the engine drifts through the cells
+    // The engine drifts through the cells.
+    const auto trail = [&] {
+        for (int c = 0; c < CCorrMap::kCols; ++c)
+            for (int r = 0; r < CCorrMap::kRows; ++r)
+                if (background(c, r) != RGB(255, 255, 255))
+                    return true;
+        return false;
+    };
+    ASSERT_TRUE(pumpUntil(bench, trail));
     int darker = 0;
     for (int c = 0; c < CCorrMap::kCols; ++c)
         for (int r = 0; r < CCorrMap::kRows; ++r) {
