@@ -187,7 +187,8 @@ void CGDIpChart3DCtrl::v_drawHelp(CDC& dc)
         boxes[i] = measure(g, std::wstring(m_help[i]), *font);
         widest = std::max(widest, boxes[i].Width);
     }
-    const REAL left = (REAL(client.Width()) - widest) / 2;
+    // Centred, but a line wider than the chart starts at its left edge so it is cut on one side only.
+    const REAL left = std::max(REAL(0), (REAL(client.Width()) - widest) / 2);
     SolidBrush brush{Color(m_helpColor)};
     for (int i = 0; i < 3; ++i)
         drawText(g, std::wstring(m_help[i]), *font, brush,

@@ -2,6 +2,7 @@
 
 #include <translate.h>
 
+#include <algorithm>
 #include <mutex>
 
 namespace {
@@ -73,6 +74,18 @@ void pumpMessages()
     }
     if (const std::function<void()> hook = hookOf(s_pumpHook))
         hook();
+}
+
+void pumpedSleep(unsigned ms)
+{
+    const ULONGLONG end = GetTickCount64() + ms;
+    for (;;) {
+        pumpMessages();
+        const ULONGLONG now = GetTickCount64();
+        if (now >= end)
+            return;
+        Sleep(static_cast<DWORD>(std::min<ULONGLONG>(end - now, 20)));
+    }
 }
 
 void setMessagePumpHook(std::function<void()> hook)

@@ -34,6 +34,8 @@ int showDeviceMessage(const wchar_t* text, unsigned flags = MB_ICONERROR);
 // Dispatches every pending window message of this thread; the hook, when
 // set, runs at each pump as well.
 void pumpMessages();
+// Waits ms milliseconds on the GUI thread while windows stay alive.
+void pumpedSleep(unsigned ms);
 void setMessagePumpHook(std::function<void()> hook);
 
 // The wait cursor for the life of the object; the hook hears it shown

@@ -2,6 +2,7 @@
 
 #include <CDiag.h>
 #include <CLPGDevice.h>
+#include <UserInterface.h>
 
 #include <windows.h>
 
@@ -42,7 +43,8 @@ bool PetrolProcedure::reset(const wchar_t* failureText)
 
 void PetrolProcedure::finish()
 {
-    Sleep(kAfterResetMs);
+    // The busy flag is held, so the page's own commands stay refused meanwhile.
+    pumpedSleep(kAfterResetMs);
     if (!m_wasOnPetrol)
         m_device.returnToGas();
 }
