@@ -299,12 +299,22 @@ void CFileDial::onNewFolder()
         MessageBox(failure, nullptr, MB_ICONERROR);
 }
 
+// The entry's name; empty when the index names no entry, which must never
+// stand for the folder shown.
+std::wstring CFileDial::entryName(int item) const
+{
+    if (item < 0 || item >= m_list.GetItemCount())
+        return std::wstring();
+    std::wstring name = m_list.GetItemText(item, 0).str();
+    return isPlainName(name) ? name : std::wstring();
+}
+
 void CFileDial::onDeleteFile(int item)
 {
-    std::wstring name = m_list.GetItemText(item, 0).str();
+    std::wstring name = entryName(item);
     std::wstring path = m_path.getFolderPath() + name;
-    bool folder = CFilePath::isFolder(path);
-    if (!folder && !CFilePath::isFile(path)) {
+    bool folder = !name.empty() && CFilePath::isFolder(path);
+    if (name.empty() || (!folder && !CFilePath::isFile(path))) {
         MessageBox(L"Obiektu nie można usunąć");
         return;
     }
@@ -351,7 +361,11 @@ bool CFileDial::removeFolder(const std::wstring& path)
 void CFileDial::onRenameFile(int item)
 {
     const wchar_t* failure = L"Nie udało się zmienić nzawy folderu";
-    std::wstring oldName = m_list.GetItemText(item, 0).str();
+    std::wstring oldName = entryName(item);
+    if (oldName.empty()) {
+        MessageBox(failure);
+        return;
+    }
     CNewFolderNameDial dialog(this);
     dialog.m_caption = L"Zmiana nazwy folderu";
     dialog.m_name = oldName.c_str();

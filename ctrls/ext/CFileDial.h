@@ -65,6 +65,7 @@ private:
     void fillList();
     void selectModelDrive();
     void setFileNameField(const CString& text);
+    std::wstring entryName(int item) const;
     // Asks for a folder name; false when cancelled or the name is no plain name.
     bool askFolderName(CNewFolderNameDial& dialog, const wchar_t* failure);
 

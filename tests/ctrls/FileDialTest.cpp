@@ -345,6 +345,39 @@ TEST_F(FileDialTest, DeleteRemovesFilesAndFoldersAndNeverFollowsALink)
         EXPECT_EQ(1u, boxes.texts.size());
 }
 
+// An index that names no entry (none found, or past the last) must never
+// stand for the folder shown: nothing is deleted or renamed.
+TEST_F(FileDialTest, AnIndexThatNamesNoEntryTouchesNothing)
+{
+    wfxtest::MessageBoxRecorder boxes(IDYES);
+    FileDialScript* running = nullptr;
+    std::vector<std::wstring> before, after;
+    FileDialScript script([&](CFileDial& d) {
+        before = listed(d);
+        const int missing = indexOf(d, L"missing.txt");
+        EXPECT_EQ(-1, missing);
+        running->nextName = L"renamed";
+        for (int item : {missing, int(before.size())}) {
+            d.onDeleteFile(item);
+            d.onRenameFile(item);
+        }
+        after = listed(d);
+    });
+    running = &script;
+    CFileDial dialog;
+    dialog.init(true, L"", dir.path(), {});
+    dialog.DoModal();
+    EXPECT_EQ((std::vector<std::wstring>{L"sub/1", L"a.txt/2", L"b.dat/2"}), before);
+    EXPECT_EQ(before, after);
+    for (const wchar_t* name : {L"sub", L"a.txt", L"b.dat"})
+        EXPECT_TRUE(exists(dir.file(name))) << name;
+    EXPECT_FALSE(exists(dir.file(L"renamed")));
+    EXPECT_TRUE(script.captions.empty()); // no name asked for an entry that is not there
+    const std::wstring noEntry = L"Obiektu nie można usunąć";
+    const std::wstring renameFailed = L"Nie udało się zmienić nzawy folderu";
+    EXPECT_EQ((std::vector<std::wstring>{noEntry, renameFailed, noEntry, renameFailed}), boxes.texts);
+}
+
 TEST_F(FileDialTest, FolderThatCannotBeEmptiedIsReported)
 {
     CreateDirectoryW(dir.file(L"sub\\deep").c_str(), nullptr);
