@@ -37,19 +37,23 @@ public:
         editor->onShow();
         editor->getWnd()->SetFocus();
     }
-    // Hides the open editor, which then writes its text into its cell.
+    // Ends the open editing: the editor is hidden and writes its text into
+    // its cell. Also while a hidden page holds the list, so that no editor
+    // stays current with a row or an editor that may go meanwhile.
     void hide()
     {
         Editor* editor = m_current;
-        if (!editor || !editor->getWnd()->IsWindowVisible())
-            return;
         m_current = nullptr; // first: hiding moves the focus, which comes back here
-        editor->getWnd()->ShowWindow(SW_HIDE);
+        CWnd* wnd = editor ? editor->getWnd() : nullptr;
+        if (!wnd || !wnd->m_hWnd || !(wnd->GetStyle() & WS_VISIBLE))
+            return;
+        wnd->ShowWindow(SW_HIDE);
         editor->onHide();
     }
     // Registers the editor for the column (null: the column has none). The
-    // column's previous editor is deleted, unless it is this one; an editor
-    // registered for another column moves. True when one is registered.
+    // open editing ends first. The column's previous editor is deleted,
+    // unless it is this one; an editor registered for another column moves.
+    // True when one is registered.
     bool set(Editor* editor, int col)
     {
         hide();

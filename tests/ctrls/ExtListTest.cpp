@@ -313,3 +313,26 @@ TEST_F(ExtListEditors, ReplacingAnEditorKeepsTheListConsistent)
     rightClick(list, cellPoint(list, 0, 1));
     EXPECT_EQ(CPoint(1, 0), list.GetPosCtrlToDisp());
 }
+
+// The page holding the list was switched away while an editor was open.
+TEST_F(ExtListEditors, AnEditorOnAHiddenPageStillEndsAndCanBeReplaced)
+{
+    rightClick(list, cellPoint(list, 1, 1));
+    edit->SetWindowText(L"56");
+    host.ShowWindow(SW_HIDE);
+    list.InsertItem(0, CString(L"first"), 1, 0); // ends the editing of beta's cell
+    EXPECT_FALSE(edit->GetStyle() & WS_VISIBLE);
+    EXPECT_EQ(L"56", list.GetItemText(2, 1).str());
+
+    host.ShowWindow(SW_SHOW);
+    rightClick(list, cellPoint(list, 2, 1));
+    host.ShowWindow(SW_HIDE);
+    auto* number = new CIntEditInExtListCtrl;
+    ASSERT_TRUE(number->Create(WS_CHILD | ES_AUTOHSCROLL, CRect(0, 0, 10, 10), &list, 403));
+    list.SetCtrlInCol(number, 1, useListFont); // the open editor goes
+    list.DeleteItem(0);
+    host.ShowWindow(SW_SHOW);
+    EXPECT_EQ((std::vector<std::wstring>{L"a very much longer text", L"56"}), column(list, 1));
+    rightClick(list, cellPoint(list, 1, 1));
+    EXPECT_TRUE(number->IsWindowVisible());
+}
