@@ -61,15 +61,17 @@ void CTabCtrlEx::initTab(UINT tab)
     showTab(tab, true);
 }
 
+// A tab shown becomes current even without windows of its own: the
+// current one's windows were hidden, so coming back must show them.
 void CTabCtrlEx::showTab(UINT tab, bool show)
 {
+    if (show)
+        m_current = tab;
     if (!inRange(tab))
         return;
     for (CWnd* wnd : m_tabs[tab].shown)
         if (wnd->m_hWnd)
             wnd->ShowWindow(show ? SW_SHOW : SW_HIDE);
-    if (show)
-        m_current = tab;
 }
 
 bool CTabCtrlEx::inRange(UINT tab) const

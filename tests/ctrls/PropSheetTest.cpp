@@ -411,3 +411,33 @@ TEST(TabCtrlEx, ShowsOneGroupPerTabPlacedAgainstTheControlsEdges)
     EXPECT_TRUE(IsWindowVisible(group));
     EXPECT_FALSE(b.IsWindowVisible());
 }
+
+// A tab without windows is current too, so coming back shows the others'.
+TEST(TabCtrlEx, ATabWithoutWindowsIsCurrentToo)
+{
+    PointerKept pointer;
+    NotifyHost host;
+    CTabCtrlEx tabs;
+    ASSERT_TRUE(tabs.Create(WS_CHILD | WS_VISIBLE, CRect(20, 30, 320, 230), &host, 78));
+    for (const wchar_t* name : {L"A", L"B", L"C"})
+        tabs.InsertItem(tabs.GetItemCount(), name);
+    CStatic a, b;
+    for (CStatic* s : {&a, &b})
+        ASSERT_TRUE(s->Create(L"x", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &host));
+    tabs.insertWnd(0, &a, 0);
+    tabs.insertWnd(1, &b, 0);
+
+    tabs.init(0);
+    clickTab(tabs.m_hWnd, 2);
+    EXPECT_EQ(2u, tabs.currentTab());
+    EXPECT_FALSE(a.IsWindowVisible());
+    clickTab(tabs.m_hWnd, 0);
+    EXPECT_TRUE(a.IsWindowVisible());
+    EXPECT_FALSE(b.IsWindowVisible());
+
+    tabs.SetCurSel(2);
+    tabs.init(2);
+    EXPECT_FALSE(a.IsWindowVisible());
+    clickTab(tabs.m_hWnd, 0);
+    EXPECT_TRUE(a.IsWindowVisible());
+}
