@@ -37,19 +37,30 @@ bool CListCtrlEx::inResizedRange(int row, int col)
 
 void CListCtrlEx::setCtrl(int row, int col, CItemCtrl* ctrl)
 {
-    std::unique_ptr<CItemCtrl> owned(ctrl);
+    std::shared_ptr<CItemCtrl> owned = heldEditor(ctrl);
+    const bool known = owned != nullptr;
+    if (!known)
+        owned.reset(ctrl);
     if (!inResizedRange(row, col))
         return;
     auto& cell = m_grid[size_t(row)][size_t(col)];
-    if (cell.get() == ctrl) {
-        owned.release(); // the cell has it already
+    if (cell == owned)
         return;
-    }
     if (m_active.row == row && m_active.col == col)
         dropActive();
-    if (ctrl)
+    if (ctrl && !known)
         ctrl->create(this);
     cell = std::move(owned);
+}
+
+std::shared_ptr<CItemCtrl> CListCtrlEx::heldEditor(const CItemCtrl* ctrl) const
+{
+    if (ctrl)
+        for (const auto& cells : m_grid)
+            for (const auto& cell : cells)
+                if (cell.get() == ctrl)
+                    return cell;
+    return nullptr;
 }
 
 CItemCtrl* CListCtrlEx::getCtrl(int row, int col) const

@@ -9,7 +9,8 @@
 
 // An extended list in which any cell may own an in-place editor: a double
 // click opens the cell's editor with the cell's text, leaving it writes the
-// text back. The list owns the editors; a row's editors go with the row.
+// text back. The list owns the editors, each once however many cells use
+// it; an editor goes with the last cell that uses it.
 class PRAMBLE_API CListCtrlEx : public CExtListCtrl
 {
     DECLARE_DYNCREATE(CListCtrlEx)
@@ -24,9 +25,10 @@ public:
     CListCtrlEx() = default;
     ~CListCtrlEx() override;
 
-    // Takes ownership of ctrl (which may be null); an editor the cell had
-    // goes. Outside the list's rows and columns nothing is stored, create
-    // is not called and ctrl is deleted.
+    // Takes ownership of ctrl (which may be null); one editor may serve
+    // several cells. An editor the cell had goes unless another cell uses
+    // it. Outside the list's rows and columns nothing is stored, create is
+    // not called and ctrl is deleted unless a cell uses it.
     void setCtrl(int row, int col, CItemCtrl* ctrl);
     // Null when the cell has no editor.
     CItemCtrl* getCtrl(int row, int col) const;
@@ -53,7 +55,7 @@ protected:
     afx_msg void OnDeleteAllItems(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
 
-    std::vector<std::vector<std::unique_ptr<CItemCtrl>>> m_grid;
+    std::vector<std::vector<std::shared_ptr<CItemCtrl>>> m_grid;
     Item m_active;
 
     DECLARE_MESSAGE_MAP()
@@ -61,4 +63,6 @@ protected:
 private:
     // Closes the active editor without writing (its row is going).
     void dropActive();
+    // The owning pointer of an editor some cell uses; empty when none does.
+    std::shared_ptr<CItemCtrl> heldEditor(const CItemCtrl* ctrl) const;
 };

@@ -149,6 +149,31 @@ TEST_F(CellEditorList, DeletingTheActiveRowClosesItsEditorWithoutWriting)
     EXPECT_FALSE(list.inRange(0, 1));
 }
 
+// One editor for a whole column: owned once, deleted once, when its last
+// cell goes.
+TEST_F(CellEditorList, OneEditorSharedByCellsIsOwnedOnce)
+{
+    CountedEditor* shared = editorAt(0, 1);
+    list.setCtrl(1, 1, shared);
+    list.setCtrl(2, 1, shared);
+    list.setCtrl(5, 1, shared); // no such row: refused, but still used above
+    EXPECT_EQ(1, CountedEditor::s_created);
+    EXPECT_EQ(0, CountedEditor::s_deleted);
+
+    list.DeleteItem(0);
+    editorAt(0, 1); // b's cell takes another one
+    EXPECT_EQ(0, CountedEditor::s_deleted);
+    EXPECT_EQ(shared, list.getCtrl(1, 1));
+    doubleClick(1, 1);
+    EXPECT_EQ(L"c1", textOf(shared->getWindow()));
+    shared->getWindow().SetWindowText(L"c-edited");
+    list.showActive(false);
+    EXPECT_EQ((std::vector<std::wstring>{L"b1", L"c-edited"}), column(list, 1));
+
+    list.DeleteAllItems();
+    EXPECT_EQ(2, CountedEditor::s_deleted);
+}
+
 namespace {
 
 // A tree that answers its context menu: counts it and cancels it.
