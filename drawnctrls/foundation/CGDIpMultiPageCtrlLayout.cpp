@@ -66,8 +66,10 @@ void CGDIpMultiPageCtrl::layoutTabRow(std::vector<Placement>& batch, int W, int 
     }
     const int right = getRightPage() ? x0 + C : W;
     const int top = T + Y;
-    placeCentrePages(batch, CRect(x0, top, right, int((H - top) * (1 - m_bottomHeight) + top)));
-    placeSidePanels(batch, W, H, L, C, x0, int((H - T) * (1 - m_bottomHeight) + T), right);
+    // The bottom panel starts where the pages end, below a row at any height.
+    const int pagesBottom = int((H - top) * (1 - m_bottomHeight) + top);
+    placeCentrePages(batch, CRect(x0, top, right, pagesBottom));
+    placeSidePanels(batch, W, H, L, C, x0, pagesBottom, right);
 }
 
 // Tabs stacked at the left in a column W / maximum tab width wide; the

@@ -232,6 +232,24 @@ TEST(PageHost, TabRowLayout)
     bed.host->recalcLayout();
 }
 
+// A row lower in the host: the bottom panel starts where the pages end.
+TEST(PageHost, TabRowBelowTheTopMeetsTheBottomPanel)
+{
+    PageHostBed bed;
+    CFont font;
+    font.CreateFont(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
+    bed.host->m_tabFont = &font;
+    LoggedPage* page = bed.addTabbedPage();
+    bed.host->m_bottomHeight = bed.host->m_savedBottomHeight = 0.15;
+    LoggedPage* bottom = bed.makePage();
+    bed.host->insertCenterBottomPage(L"Bottom", bottom);
+    (*bed.host->getButtons())[0]->m_rowPosition = 0.125;
+    bed.fill();
+    // T 30, Y 100: the pages take 0.85 of the 670 under the row.
+    EXPECT_EQ(CRect(0, 130, 1000, 699), bed.pageRect(page));
+    EXPECT_EQ(CRect(0, 699, 1000, 800), bed.pageRect(bottom));
+}
+
 TEST(PageHost, OwnershipOfPagesAndButtons)
 {
     int bareDeleted = 0;
