@@ -1,6 +1,6 @@
 #pragma once
 
-// Control ids of the RPM map page and the map coordinates dialog.
+// Control ids of the RPM map page, the map coordinates dialog and the 3D map page.
 
 #define IDD_MAP_DEFINITION 331
 
@@ -33,34 +33,6 @@
 #define IDC_DEF_MAX_VALUE_SPIN 1327
 #define IDC_DEF_MIN_RPM_SPIN 1328
 #define IDC_DEF_MAX_RPM_SPIN 1329
-
-// Controls of the oscilloscope page.
-#define IDC_OSC_CHART 1237
-#define IDC_OSC_PLAY 1083
-#define IDC_OSC_PAUSE 1020
-#define IDC_OSC_STOP 1002
-#define IDC_OSC_RECORD 1003
-#define IDC_OSC_BACK 1004
-#define IDC_OSC_FORWARD 1005
-#define IDC_OSC_OPEN 1001
-#define IDC_OSC_CHECK_PRESSURE 1018
-#define IDC_OSC_VALUE_PRESSURE 1000
-#define IDC_OSC_CHECK_MAP 1019
-#define IDC_OSC_VALUE_MAP 1006
-#define IDC_OSC_CHECK_WATER 1023
-#define IDC_OSC_VALUE_WATER 1013
-#define IDC_OSC_CHECK_GASTEMP 1022
-#define IDC_OSC_VALUE_GASTEMP 1007
-#define IDC_OSC_CHECK_PET 1021
-#define IDC_OSC_VALUE_PET 1014
-#define IDC_OSC_CHECK_GASTIME 1026
-#define IDC_OSC_VALUE_GASTIME 1015
-#define IDC_OSC_CHECK_RPM 1024
-#define IDC_OSC_VALUE_RPM 1016
-#define IDC_OSC_CHECK_LAMBDA1 1027
-#define IDC_OSC_VALUE_LAMBDA1 1025
-#define IDC_OSC_CHECK_LAMBDA2 1031
-#define IDC_OSC_VALUE_LAMBDA2 1029
 
 // The 3D map page's chart placeholder.
 #define IDC_MAP3D_CHART 1068

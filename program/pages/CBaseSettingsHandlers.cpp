@@ -5,7 +5,7 @@
 
 #include "CCppDlg.h"
 #include "CInjSizeCalcDlg.h"
-#include "COrvoDoc.h"
+#include "IProgramShell.h"
 #include "PetrolProcedure.h"
 #include "SettingsHandler.h"
 
@@ -80,8 +80,8 @@ void CBaseSettingsMPDlg::runFuelChange()
     procedure.switchToPetrol();
     if (!procedure.write(&CLPGDevice::writeBlock26) || !procedure.reset())
         return;
-    if (g_pDocument != nullptr)
-        g_pDocument->v_translate();
+    if (g_pShell != nullptr)
+        g_pShell->v_translate();
     procedure.finish();
 }
 

@@ -1,6 +1,6 @@
 #include "CLockDlgMPD.h"
 
-#include "COrvoView.h"
+#include "IProgramShell.h"
 #include "CPasswdDlg.h"
 #include "CheckBoxImages.h"
 #include "LockPageIds.h"
@@ -334,9 +334,8 @@ bool CLockDlgMPD::writeLockImage(CLPGDevice& device, const LockImage& image)
 
 void CLockDlgMPD::enableViewPages(bool locked)
 {
-    auto* frame = dynamic_cast<CFrameWnd*>(AfxGetMainWnd());
-    if (auto* view = frame ? dynamic_cast<COrvoView*>(frame->GetActiveView()) : nullptr)
-        view->enablePages(locked);
+    if (g_pShell != nullptr)
+        g_pShell->enablePages(locked);
 }
 
 void CLockDlgMPD::showLockMessage(const wchar_t* text)

@@ -51,6 +51,8 @@ COrvoDoc::~COrvoDoc()
     m_device.m_diagThread.stop();
     if (g_pDocument == this)
         g_pDocument = nullptr;
+    if (g_pShell == this)
+        g_pShell = nullptr;
 }
 
 BOOL COrvoDoc::OnNewDocument()
@@ -58,6 +60,7 @@ BOOL COrvoDoc::OnNewDocument()
     if (!CDocument::OnNewDocument())
         return FALSE;
     g_pDocument = this;
+    g_pShell = this;
     return TRUE;
 }
 
@@ -118,8 +121,13 @@ void COrvoDoc::onConnected()
         m_pMainFrame->setConnectedState(true);
     startDiagThreadDefault();
     refreshActivePage();
+    enablePages(m_device.isLocked());
+}
+
+void COrvoDoc::enablePages(bool locked)
+{
     if (COrvoView* v = view())
-        v->enablePages(m_device.isLocked());
+        v->enablePages(locked);
 }
 
 void COrvoDoc::refreshActivePage()

@@ -2,8 +2,8 @@
 
 #include "CDiag.h"
 #include "CLPGDevice.h"
-#include "COrvoDoc.h"
-#include "MapsUiIds.h"
+#include "IProgramShell.h"
+#include "OscPageIds.h"
 #include "ShellIds.h"
 #include "translate.h"
 
@@ -162,7 +162,7 @@ void CDiagnosticOscMPDlg::onButton(int button)
         break;
     case IDC_OSC_RECORD:
         m_chart.record([](const std::wstring& path) {
-            return g_pDocument && g_pDocument->stopDiagThread() && g_pDocument->startDiagThread(path);
+            return g_pShell && g_pShell->stopDiagThread() && g_pShell->startDiagThread(path);
         });
         break;
     default:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IMultilangGUI.h"
+#include "IProgramShell.h"
 
 #include <CLPGDevice.h>
 #include <Wfx.h>
@@ -14,7 +14,7 @@ class COrvoView;
 // The program's single document: it owns the controller object for the
 // whole run, handles the File, Language and Info commands, controls the
 // live-data reading thread and runs the firmware update.
-class COrvoDoc : public CDocument, public IMultilangGUI
+class COrvoDoc : public CDocument, public IProgramShell
 {
     DECLARE_DYNCREATE(COrvoDoc)
 
@@ -29,11 +29,12 @@ public:
 
     // The reading thread. A start without live data allowed stops the frame's
     // timer instead; false when an old thread would not end.
-    bool startDiagThread(const std::wstring& path);
+    bool startDiagThread(const std::wstring& path) override;
     bool startDiagThreadDefault();
     // Stops the frame's timer and the thread and waits for its end; false
     // when it did not end, so the line is not quiet.
-    bool stopDiagThread();
+    bool stopDiagThread() override;
+    void enablePages(bool locked) override;
 
     // What every successful connection goes through: the connected state,
     // the reading thread, the active page read again and the lock applied.

@@ -1,0 +1,3 @@
+#include "IProgramShell.h"
+
+IProgramShell* g_pShell = nullptr;
