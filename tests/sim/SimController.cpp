@@ -129,7 +129,8 @@ std::vector<uint8_t> SimController::receive(const uint8_t* data, size_t size, in
         const SimFaultInjector::Fate fate = m_state.faults.fate(++m_requestCount);
         if (fate == SimFaultInjector::Fate::Deaf)
             continue;
-        const SimReply reply = dispatch(frame);
+        const bool refused = m_state.refuseRule && m_state.refuseRule(request);
+        const SimReply reply = refused ? refuse() : dispatch(frame);
         if (fate == SimFaultInjector::Fate::Lost)
             continue;
         const std::vector<uint8_t> wire = replyWire(reply);

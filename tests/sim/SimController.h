@@ -87,6 +87,9 @@ struct SimState
     // Blocks whose reads and writes the controller refuses.
     std::set<uint8_t> refusedBlocks;
     std::vector<SimRequest> log;
+    // A test's rule, asked for every request that reaches the controller:
+    // true refuses it (it does not act; the reply says refused).
+    std::function<bool(const SimRequest&)> refuseRule;
     // Raw bytes sent instead of the next replies, one entry per request, as
     // they stand (no faults applied); the requests still act.
     std::deque<std::vector<uint8_t>> scriptedReplies;

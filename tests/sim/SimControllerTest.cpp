@@ -125,6 +125,16 @@ TEST(SimController, WritesReplaceTheBlockAndAreAcknowledged)
     EXPECT_FALSE(client.accepted(8, Bytes(32, 9)));
     EXPECT_FALSE(client.accepted(40, Bytes(6, 9)));
     EXPECT_EQ(base, client.request(7)->payload);
+
+    // A test's refusal rule: the refused write does not act, the next one does.
+    int writes = 0;
+    sim.with([&](SimState& s) {
+        s.refuseRule = [&](const SimRequest& r) { return r.cmd == 31 && ++writes == 1; };
+    });
+    EXPECT_FALSE(client.accepted(31, Bytes(28, 7)));
+    EXPECT_EQ(base, client.request(7)->payload);
+    EXPECT_TRUE(client.accepted(31, Bytes(28, 7)));
+    EXPECT_EQ(Bytes(28, 7), client.request(7)->payload);
 }
 
 TEST(SimController, PcLogLengthFollowsTheVersion)
