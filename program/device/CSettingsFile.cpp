@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cwchar>
+#include <cwctype>
 
 namespace {
 
@@ -29,6 +30,44 @@ std::string toBytes(const std::wstring& text)
     for (wchar_t c : text)
         bytes += storedByte(c);
     return bytes;
+}
+
+size_t skipDigits(const std::wstring& text, size_t at)
+{
+    while (at < text.size() && text[at] >= L'0' && text[at] <= L'9')
+        ++at;
+    return at;
+}
+
+// As much of a decimal number as the text starts with (after blanks): the
+// runtime's conversion alone would also take hexadecimal, "inf" and "nan".
+std::wstring decimalStart(const std::wstring& text)
+{
+    size_t begin = 0;
+    while (begin < text.size() && iswspace(text[begin]))
+        ++begin;
+    size_t at = begin;
+    if (at < text.size() && (text[at] == L'+' || text[at] == L'-'))
+        ++at;
+    const size_t digits = at;
+    at = skipDigits(text, at);
+    size_t count = at - digits;
+    if (at < text.size() && text[at] == L'.') {
+        const size_t fraction = at + 1;
+        at = skipDigits(text, fraction);
+        count += at - fraction;
+    }
+    if (count == 0)
+        return L"0";
+    if (at < text.size() && (text[at] == L'e' || text[at] == L'E')) {
+        size_t exponent = at + 1;
+        if (exponent < text.size() && (text[exponent] == L'+' || text[exponent] == L'-'))
+            ++exponent;
+        const size_t end = skipDigits(text, exponent);
+        if (end > exponent)
+            at = end;
+    }
+    return text.substr(begin, at - begin);
 }
 
 std::wstring fromBytes(const std::string& bytes)
@@ -139,7 +178,7 @@ bool CSettingsFile::readDouble(const std::wstring& key, double& value) const
     std::wstring text;
     if (!readString(key, text))
         return false;
-    double number = wcstod(text.c_str(), nullptr);
+    double number = wcstod(decimalStart(text).c_str(), nullptr);
     value = std::isfinite(number) ? number : 0.0;
     return true;
 }

@@ -5,23 +5,40 @@
 
 #include <windows.h>
 
+#include <cwchar>
+
 namespace {
+
+const unsigned kTemporaryNameTries = 64;
 
 std::wstring folderOf(const std::wstring& path)
 {
     size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash + 1);
+    return slash == std::wstring::npos ? std::wstring(L".\\") : path.substr(0, slash + 1);
 }
 
 // A new empty file in the folder of `path`, so that moving it over `path`
-// never crosses a volume.
+// never crosses a volume. The name is made here: GetTempFileNameW writes
+// into a MAX_PATH buffer whatever the folder's length.
 bool createFileBeside(const std::wstring& path, std::wstring& created)
 {
-    wchar_t name[MAX_PATH];
-    if (!GetTempFileNameW(folderOf(path).c_str(), L"kws", 0, name))
-        return false;
-    created = name;
-    return true;
+    const std::wstring folder = folderOf(path);
+    const unsigned first = GetTickCount() ^ GetCurrentProcessId();
+    for (unsigned n = 0; n < kTemporaryNameTries; ++n) {
+        wchar_t name[16];
+        swprintf(name, 16, L"kws%04X.tmp", (first + n) & 0xFFFF);
+        const std::wstring candidate = folder + name;
+        HANDLE file = CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            created = candidate;
+            return true;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
+            return false;
+    }
+    return false;
 }
 
 bool writeAllFields(const std::wstring& path, CSettingsRecord& record)

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <algorithm>
 #include <regex>
 
 namespace {
@@ -87,6 +90,50 @@ TEST_F(SaveAndOpenTest, SaveThatCannotBeWrittenIsSaid)
     EXPECT_EQ(unsigned(MB_ICONERROR), bench.messages[0].flags);
     EXPECT_EQ(nullptr, bench.messages[0].owner);
     EXPECT_TRUE(folderNames(files.dir().path()).empty());
+}
+
+// A folder whose path is `length` characters long, made of folders of at
+// most 60 characters below `base`; empty when the system refuses it (this
+// Wine takes them up to 300 characters).
+std::wstring folderOfLength(const std::wstring& base, size_t length)
+{
+    std::wstring folder = base;
+    while (folder.size() < length) {
+        const size_t name = std::min<size_t>(60, length - folder.size() - 1);
+        folder += L"\\" + std::wstring(std::max<size_t>(name, 1), L'd');
+        if (!CreateDirectoryW(folder.c_str(), nullptr))
+            return L"";
+    }
+    return folder;
+}
+
+// However long the folder, the save either writes the file or says it
+// could not; an older file stays whole and nothing else is left behind.
+TEST_F(SaveAndOpenTest, SaveIntoALongFolderWritesOrSaysSoAndLeavesNothingBehind)
+{
+    const std::string old = "m_timeStamp\told\r\n";
+    bench.device->m_settings = nonDefaultRecord();
+    for (size_t length = 240; length <= 300; length += 6) {
+        SCOPED_TRACE(length);
+        kwtest::TempDir dir;
+        const std::wstring folder = folderOfLength(dir.path(), length);
+        ASSERT_FALSE(folder.empty());
+        const std::wstring path = folder + L"\\car.settings";
+        const bool hadOld = kwtest::writeFileBytes(path, old);
+        bench.messages.clear();
+        DialogAnswer dialog(path);
+        if (bench.device->saveSettingsFile() == kSettingsSaved) {
+            EXPECT_TRUE(bench.messages.empty());
+            EXPECT_EQ(expectedFile(bench.device->m_settings), kwtest::readFileBytes(path));
+            EXPECT_EQ(std::vector<std::wstring>{L"car.settings"}, folderNames(folder));
+            continue;
+        }
+        ASSERT_EQ(1u, bench.messages.size());
+        EXPECT_EQ(L"Nie można wpisać ustawień do pliku z danymi samochodu", bench.messages[0].text);
+        EXPECT_EQ(hadOld ? old : std::string(), kwtest::readFileBytes(path));
+        EXPECT_EQ(hadOld ? std::vector<std::wstring>{L"car.settings"} : std::vector<std::wstring>{},
+                  folderNames(folder));
+    }
 }
 
 TEST_F(SaveAndOpenTest, OpenReadsTheChosenFileIntoTheRecord)

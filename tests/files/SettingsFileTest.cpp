@@ -117,6 +117,11 @@ TEST_F(SettingsFileTest, MalformedNumbersReadAsZeroOrTheirNumericStart)
     EXPECT_EQ(0.0, loadedWith("m_base.m_switchRPM", "abc").m_base.m_switchRPM);
     EXPECT_EQ(12.5, loadedWith("m_base.m_switchRPM", "  12.5abc").m_base.m_switchRPM);
     EXPECT_EQ(0.0, loadedWith("m_base.m_switchRPM", "").m_base.m_switchRPM);
+    // Decimal only: hexadecimal is as much of a decimal number as "0".
+    EXPECT_EQ(0.0, loadedWith("m_base.m_switchRPM", "0x10").m_base.m_switchRPM);
+    EXPECT_EQ(0.0, loadedWith("m_base.m_switchRPM", "0x1p3").m_base.m_switchRPM);
+    EXPECT_EQ(0, loadedWith("m_sensorsSetup.m_fuelFull", " 0X1A").m_sensorsSetup.m_fuelFull);
+    EXPECT_EQ(-2.5, loadedWith("m_base.m_switchRPM", "-2.5e0x").m_base.m_switchRPM);
 }
 
 // Numbers no field can hold read as 0 instead of an undefined conversion.
