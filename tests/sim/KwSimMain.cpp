@@ -57,9 +57,10 @@ public:
             CloseHandle(m_file);
     }
     bool failed(const std::wstring& path) const { return !path.empty() && m_file == INVALID_HANDLE_VALUE; }
-    void add(const kwsim::SimRequest& request)
+    void add(const kwsim::SimRequest& request) { addLine(request.toLogLine()); }
+    void addLine(const std::string& text)
     {
-        const std::string line = request.toLogLine() + "\n";
+        const std::string line = text + "\n";
         DWORD n = 0;
         if (m_file != INVALID_HANDLE_VALUE)
             WriteFile(m_file, line.data(), static_cast<DWORD>(line.size()), &n, nullptr);
@@ -67,6 +68,44 @@ public:
 
 private:
     HANDLE m_file = INVALID_HANDLE_VALUE;
+};
+
+// Microseconds on the performance counter, which every process of the
+// machine shares, so a benchmark can set these times beside its own.
+int64_t counterUs()
+{
+    LARGE_INTEGER frequency, count;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&count);
+    return static_cast<int64_t>(count.QuadPart / double(frequency.QuadPart) * 1e6);
+}
+
+// For each answered request: when it had come through, when the reply had
+// left, the bytes of both, and the request ("<cmd> <selector>").
+class ExchangeTimes
+{
+public:
+    explicit ExchangeTimes(const std::wstring& path) : m_file(path) {}
+    bool failed(const std::wstring& path) const { return m_file.failed(path); }
+    void requestBytes(size_t bytes) { m_requestBytes += bytes; }
+    void request(const kwsim::SimRequest& r)
+    {
+        m_request =
+            std::to_string(r.cmd) + ' ' + (r.selector < 0 ? std::string("-") : std::to_string(r.selector));
+    }
+    void through() { m_throughUs = counterUs(); }
+    void replied(size_t replyBytes)
+    {
+        m_file.addLine(std::to_string(m_throughUs) + ' ' + std::to_string(counterUs()) + ' ' +
+                       std::to_string(m_requestBytes) + ' ' + std::to_string(replyBytes) + ' ' + m_request);
+        m_requestBytes = 0;
+    }
+
+private:
+    RequestLog m_file;
+    std::string m_request = "- -";
+    size_t m_requestBytes = 0;
+    int64_t m_throughUs = 0;
 };
 
 void writeAll(HANDLE port, const uint8_t* data, size_t size)
@@ -172,7 +211,7 @@ private:
     int64_t m_throughUs = 0;
 };
 
-int serve(HANDLE port, kwsim::SimController& sim, const kwsim::KwSimOptions& options)
+int serve(HANDLE port, kwsim::SimController& sim, const kwsim::KwSimOptions& options, ExchangeTimes& times)
 {
     uint8_t buffer[512];
     RequestLine line(options.paced);
@@ -186,11 +225,14 @@ int serve(HANDLE port, kwsim::SimController& sim, const kwsim::KwSimOptions& opt
             continue;
         const int64_t now = nowUs();
         line.read(got, now);
+        times.requestBytes(got);
         const std::vector<uint8_t> reply = sim.receive(buffer, got, now);
         if (reply.empty())
             continue;
         line.waitUntilThrough();
+        times.through();
         sendReply(port, reply, options);
+        times.replied(reply.size());
     }
 }
 
@@ -209,8 +251,16 @@ int wmain(int argc, wchar_t** argv)
         std::fwprintf(stderr, L"kwsim: cannot write %ls\n", options.logFile.c_str());
         return 1;
     }
+    ExchangeTimes times(options.timesFile);
+    if (times.failed(options.timesFile)) {
+        std::fwprintf(stderr, L"kwsim: cannot write %ls\n", options.timesFile.c_str());
+        return 1;
+    }
     kwsim::SimController sim(options.config);
-    sim.setRequestListener([&log](const kwsim::SimRequest& r) { log.add(r); });
+    sim.setRequestListener([&log, &times](const kwsim::SimRequest& r) {
+        log.add(r);
+        times.request(r);
+    });
     HANDLE port = openPort(options.port);
     if (port == INVALID_HANDLE_VALUE) {
         std::fwprintf(stderr, L"kwsim: cannot open COM%u (%lu)\n", options.port, GetLastError());
@@ -223,7 +273,7 @@ int wmain(int argc, wchar_t** argv)
     }
     std::wprintf(L"kwsim: serving COM%u\n", options.port);
     std::fflush(stdout);
-    const int code = serve(port, sim, options);
+    const int code = serve(port, sim, options, times);
     CloseHandle(port);
     return code;
 }

@@ -212,6 +212,8 @@ const std::map<std::wstring, Option>& options()
         {L"--log", {true, [](const std::wstring& v, KwSimOptions& o) { return !(o.logFile = v).empty(); }}},
         {L"--ready",
          {true, [](const std::wstring& v, KwSimOptions& o) { return !(o.readyFile = v).empty(); }}},
+        {L"--times",
+         {true, [](const std::wstring& v, KwSimOptions& o) { return !(o.timesFile = v).empty(); }}},
         {L"--pace", {false, flag([](KwSimOptions& o) { o.paced = true; })}},
         {L"--reply-delay", {true, number(10000, &KwSimOptions::replyDelayMs)}},
         {L"--split", {true, parseSplit}},
@@ -296,7 +298,7 @@ bool parseKwSimOptions(const std::vector<std::wstring>& args, KwSimOptions& out,
 std::wstring kwSimUsage()
 {
     return L"usage: kwsim --port N [options]\n"
-           L"  --log FILE --ready FILE --pace --reply-delay MS --split BYTES:MS --seed N\n"
+           L"  --log FILE --ready FILE --times FILE --pace --reply-delay MS --split BYTES:MS --seed N\n"
            L"  --version N --hardware C|N --cylinders N --no-live-data\n"
            L"  --bootloader --boot-code N --access-code CODE\n"
            L"  --switch-delay SAMPLES --switch-never\n"

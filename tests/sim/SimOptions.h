@@ -14,6 +14,7 @@ struct KwSimOptions
     unsigned port = 0;
     std::wstring logFile;   // one line per request (SimRequest::toLogLine)
     std::wstring readyFile; // created once the port is open
+    std::wstring timesFile; // one line per answered request: its times and bytes on the line
     bool paced = false;     // the line runs at 38400 baud both ways
     unsigned replyDelayMs = 0;
     unsigned splitAt = 0; // each reply pauses after this many bytes
