@@ -4,7 +4,8 @@
 add_compile_definitions(UNICODE _UNICODE WINVER=0x0601 _WIN32_WINNT=0x0601 __USE_MINGW_ANSI_STDIO=0)
 add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-Wall> $<$<COMPILE_LANGUAGE:CXX>:-Wextra>)
 
-# The exe and every DLL share one C++ runtime: copy its DLLs beside the binaries.
+# The exe and every DLL share one C++ runtime: copy its DLLs beside the binaries,
+# without the debug information that Wine would read into every process.
 function(kw_copy_runtime_dlls)
     foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
         execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
@@ -12,8 +13,28 @@ function(kw_copy_runtime_dlls)
         if(NOT EXISTS "${path}")
             message(FATAL_ERROR "runtime DLL ${dll} not found (${path})")
         endif()
-        file(COPY "${path}" DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+        set(copy ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dll})
+        if(NOT EXISTS "${copy}" OR "${path}" IS_NEWER_THAN "${copy}")
+            file(COPY "${path}" DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+            execute_process(COMMAND ${CMAKE_STRIP} --strip-debug "${copy}" RESULT_VARIABLE failed)
+            if(failed)
+                message(FATAL_ERROR "cannot strip ${copy}")
+            endif()
+        endif()
     endforeach()
+endfunction()
+
+# The build the start command runs: each module's debug information goes into
+# <module>.debug beside it, where debuggers find it and Wine does not load it.
+option(KW_SPLIT_DEBUG_INFO "Keep the program's debug information in .debug files" OFF)
+function(kw_split_debug_info target)
+    if(KW_SPLIT_DEBUG_INFO)
+        add_custom_command(TARGET ${target} POST_BUILD
+            COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> $<TARGET_FILE:${target}>.debug
+            COMMAND ${CMAKE_OBJCOPY} --strip-debug --add-gnu-debuglink=$<TARGET_FILE:${target}>.debug
+                    $<TARGET_FILE:${target}>
+            WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}> VERBATIM)
+    endif()
 endfunction()
 
 # windres tells Ninja nothing of the files a resource script includes: every
@@ -42,6 +63,7 @@ function(kw_add_dll target outname exportdef)
     target_compile_definitions(${target} PRIVATE ${exportdef})
     target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
     target_link_libraries(${target} PRIVATE ${A_LIBS} PUBLIC ${A_PUBLIC_LIBS})
+    kw_split_debug_info(${target})
 endfunction()
 
 # kw_add_test(<name> SOURCES ... [LIBS ...] [LABELS ...] [TIMEOUT s] [RESOURCE_LOCK names...])
