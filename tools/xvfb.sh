@@ -1,18 +1,19 @@
-# Starts an Xvfb display of its own on the first free number from :90 and
-# exports DISPLAY; KW_XVFB_PID holds its process. Source it, then call
+# Starts an Xvfb display of its own and exports DISPLAY; KW_XVFB_PID holds its
+# process. Xvfb picks a free display number itself, so two callers never
+# race for one. It runs in a session of its own: Ctrl-C in the terminal must
+# not end the display under the programs still drawing on it; the caller
+# ends it after them. Source it, then call
 #   kw_start_xvfb
 kw_start_xvfb() {
-    for n in $(seq 90 140); do
-        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-            KW_XVFB_PID=$!
-            export DISPLAY=":$n"
-            for _ in $(seq 1 50); do
-                [ -e "/tmp/.X11-unix/X$n" ] && return 0
-                sleep 0.1
-            done
-            return 1
-        fi
-    done
-    return 1
+    local fifo n=""
+    fifo="$(mktemp -u /tmp/kw-xvfb.XXXXXX)"
+    mkfifo "$fifo" || return 1
+    # In a command substitution no job control makes Xvfb a group leader,
+    # so setsid does not fork and $! is the server itself.
+    KW_XVFB_PID="$(setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 3>"$fifo" &
+        echo $!)"
+    read -r -t 20 n <"$fifo" || true
+    rm -f "$fifo"
+    [ -n "$n" ] || return 1
+    export DISPLAY=":$n"
 }
