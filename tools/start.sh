@@ -121,7 +121,8 @@ install_missing() {
 
 build_program() {
     [ -f "$build/bin/Kestrelwave.exe" ] || echo "Building Kestrelwave in $build (the first build takes several minutes)"
-    cmake -S "$root" -B "$build" -G Ninja >/dev/null
+    # A release build whose debug information Wine does not load.
+    cmake -S "$root" -B "$build" -G Ninja -DKW_SPLIT_DEBUG_INFO=ON >/dev/null
     cmake --build "$build" --target kestrelwave kwsim kwshot
 }
 
