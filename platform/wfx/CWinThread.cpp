@@ -107,7 +107,7 @@ BOOL CWinThread::OnIdle(LONG lCount)
         CWnd* mainWnd = GetMainWnd();
         if (mainWnd && mainWnd->m_hWnd && mainWnd->IsWindowVisible()) {
             mainWnd->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-            mainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE);
+            wfxSendToHandlingDescendants(mainWnd->m_hWnd, WM_IDLEUPDATECMDUI, TRUE);
         }
         return TRUE;
     }

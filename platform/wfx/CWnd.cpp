@@ -10,6 +10,7 @@
 #include <map>
 #include <mutex>
 #include <tuple>
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
@@ -153,6 +154,27 @@ CWnd* CWnd::FromHandle(HWND hWnd)
 void CWnd::DeleteTempMap()
 {
     windowMap().deleteTemporary();
+}
+
+// Each step of a walk over the window tree is a round trip to the window
+// server under Wine; the handler tables are in this process.
+void wfxSendToHandlingDescendants(HWND ancestor, UINT message, WPARAM wParam)
+{
+    static thread_local std::map<std::pair<const WfxMsgMap*, UINT>, bool> takes;
+    std::vector<HWND> targets;
+    windowMap().forEachPermanent([&](CWnd* wnd) {
+        const WfxMsgMap* map = static_cast<const CCmdTarget*>(wnd)->GetMessageMap();
+        auto known = takes.find({map, message});
+        if (known == takes.end())
+            known =
+                takes.emplace(std::make_pair(map, message), wnd->FindMessageEntry(message, 0, 0) != nullptr)
+                    .first;
+        if (known->second && wnd->m_hWnd && ::IsChild(ancestor, wnd->m_hWnd))
+            targets.push_back(wnd->m_hWnd);
+    });
+    for (HWND target : targets)
+        if (::IsWindow(target))
+            ::SendMessageW(target, message, wParam, 0);
 }
 
 CWnd* WfxWndFromHandle(HWND hWnd)

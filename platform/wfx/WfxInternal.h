@@ -107,6 +107,10 @@ INT_PTR wfxRunModalOver(CWnd& modal, CWnd* pParentWnd, const std::function<INT_P
 // Registers the common control classes once per process.
 void wfxInitCommonControls();
 
+// Sends a message to the descendants of `ancestor` whose handler tables take
+// it, found among the window objects instead of walking every window.
+void wfxSendToHandlingDescendants(HWND ancestor, UINT message, WPARAM wParam);
+
 // Shows a mouse message to the tooltip of the window under it (see
 // CWnd::EnableToolTips).
 void wfxRelayToolTip(MSG* pMsg);

@@ -40,6 +40,46 @@ private:
     CSize m_size;
 };
 
+const UINT kSwitchCommand = 0x7F00;
+
+// A frame whose one command is enabled as the test says.
+class CSwitchFrame : public CFrameWnd
+{
+public:
+    bool m_enabled = true;
+
+protected:
+    afx_msg void OnUpdateSwitch(CCmdUI* ui) { ui->Enable(m_enabled); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSwitchFrame, CFrameWnd)
+ON_UPDATE_COMMAND_UI(kSwitchCommand, &CSwitchFrame::OnUpdateSwitch)
+END_MESSAGE_MAP()
+
+// A bar with a button for that command, updated as bars update their buttons.
+class CSwitchBar : public CFixedBar
+{
+public:
+    CSwitchBar() : CFixedBar(CSize(0, 24)) {}
+    BOOL create(CWnd* parent, UINT id)
+    {
+        return CFixedBar::create(parent, id, CBRS_TOP) &&
+               m_button.Create(L"Switch", WS_CHILD | WS_VISIBLE, CRect(0, 0, 60, 20), this, kSwitchCommand);
+    }
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override
+    {
+        CFixedBar::OnUpdateCmdUI(pTarget, bDisableIfNoHndler);
+        CCmdUI ui;
+        ui.m_nID = kSwitchCommand;
+        ui.m_pOther = &m_button;
+        ui.DoUpdate(pTarget, bDisableIfNoHndler);
+    }
+    bool enabled() const { return m_button.IsWindowEnabled() != FALSE; }
+
+    CButton m_button;
+};
+
 // Drags the bar from a point of its client area to a screen point with
 // mouse messages, as the user would.
 void dragBar(CControlBar& bar, CPoint from, CPoint toScreen, bool cancel = false)
@@ -218,5 +258,43 @@ TEST(WfxDocking, BarsOutlivingTheirFrameHoldNoPointerToIt)
     }
     EXPECT_EQ(nullptr, frame->GetControlBar(103));
     frame->RecalcLayout();
+    frame->DestroyWindow();
+}
+
+// Idle time reaches the main window's bars wherever they sit below it, and
+// only those: their buttons follow the frame's command state.
+TEST(WfxDocking, IdleTimeUpdatesTheBarsBelowTheMainWindow)
+{
+    auto* frame = new CSwitchFrame;
+    frame->m_bAutoDelete = TRUE;
+    ASSERT_TRUE(frame->Create(nullptr, L"frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 300)));
+    CSwitchBar docked, nested, hidden, elsewhere;
+    ASSERT_TRUE(docked.create(frame, 101));
+    CWnd panel;
+    ASSERT_TRUE(panel.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 50, 300, 200), frame, 5));
+    ASSERT_TRUE(nested.create(&panel, 102));
+    ASSERT_TRUE(hidden.create(frame, 103));
+    hidden.ShowWindow(SW_HIDE);
+    CFrameWnd* other = wfxtest::makeViewFrame();
+    ASSERT_NE(nullptr, other);
+    ASSERT_TRUE(elsewhere.create(other, 104));
+
+    CWinThread* thread = AfxGetThread();
+    thread->m_pMainWnd = frame;
+    frame->m_enabled = false;
+    thread->OnIdle(0);
+    EXPECT_FALSE(docked.enabled());
+    EXPECT_FALSE(nested.enabled());
+    EXPECT_EQ(frame, nested.m_target);
+    frame->m_enabled = true;
+    thread->OnIdle(0);
+    EXPECT_TRUE(docked.enabled());
+    EXPECT_TRUE(nested.enabled());
+    thread->m_pMainWnd = nullptr;
+    EXPECT_EQ(2, docked.m_updates);
+    EXPECT_EQ(2, nested.m_updates);
+    EXPECT_EQ(0, hidden.m_updates);
+    EXPECT_EQ(0, elsewhere.m_updates);
+    other->DestroyWindow();
     frame->DestroyWindow();
 }
