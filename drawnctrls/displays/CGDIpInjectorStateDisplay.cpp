@@ -2,7 +2,7 @@
 
 #include "DisplayLabels.h"
 
-#include <ProgramFolder.h>
+#include <FolderBesideProgram.h>
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "CImageButton.h"
 
 #include "ImageFit.h"
-#include "ProgramFolder.h"
+#include "FolderBesideProgram.h"
 #include "TransparentPaint.h"
 
 IMPLEMENT_DYNAMIC(CImageButton, CButton)

@@ -1,6 +1,6 @@
 #include "CImageCheckBox.h"
 
-#include "ProgramFolder.h"
+#include "FolderBesideProgram.h"
 #include "TransparentPaint.h"
 
 #include <algorithm>

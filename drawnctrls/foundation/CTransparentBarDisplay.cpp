@@ -1,6 +1,6 @@
 #include "CTransparentBarDisplay.h"
 
-#include "ProgramFolder.h"
+#include <ProgramFolder.h>
 
 #include <algorithm>
 #include <cmath>

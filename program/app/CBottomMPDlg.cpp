@@ -3,6 +3,7 @@
 #include "CConsoleSetupDlg.h"
 #include "COrvoDoc.h"
 #include "ErrorReport.h"
+#include "LiveSample.h"
 #include "ProgramBusy.h"
 #include "RoundFunctions.h"
 #include "ShellIds.h"
@@ -11,6 +12,7 @@
 #include <CDiag.h>
 #include <CImageCheckBox.h>
 #include <IError.h>
+#include <MakerWord.h>
 #include <UserInterface.h>
 
 #include <cstdio>
@@ -96,7 +98,7 @@ BOOL CBottomMPDlg::OnInitDialog()
 // A missing image ends the list: later indexes show nothing.
 void CBottomMPDlg::loadConsoleImages()
 {
-    const std::wstring folder = CImageCheckBox::getPath() + L"Kestrelwave";
+    const std::wstring folder = CImageCheckBox::getPath() + kMakerWord;
     m_consoleButton.m_images.clear();
     for (int i = 0; i < 7; ++i) {
         if (!m_consoleImages[i].Load((folder + kConsoleImages[i]).c_str()))
@@ -121,11 +123,9 @@ void CBottomMPDlg::v_translate()
 
 void CBottomMPDlg::v_onTimer()
 {
-    CLPGDevice& dev = device();
-    if (!dev.m_connected || dev.m_diagData.count() == 0)
-        return;
     CDiag sample;
-    dev.m_diagData.getLast(sample);
+    if (!newestSample(sample))
+        return;
     showValues(sample);
     if (g_tickCounter++ % 4 == 0)
         showConsole(sample);

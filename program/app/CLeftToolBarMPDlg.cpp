@@ -2,7 +2,7 @@
 
 #include "COrvoDoc.h"
 #include "CTreeItemData.h"
-#include "ExeFolder.h"
+#include "SkinFile.h"
 #include "ShellIds.h"
 #include "translate.h"
 

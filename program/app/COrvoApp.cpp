@@ -5,7 +5,6 @@
 #include "COrvoDoc.h"
 #include "COrvoView.h"
 #include "CSplashDlg.h"
-#include "ExeFolder.h"
 #include "ShellIds.h"
 
 #include <CLPGThreadManager.h>
@@ -42,9 +41,6 @@ COrvoApp::COrvoApp() : CWinAppEx(TRUE)
 
 BOOL COrvoApp::InitInstance()
 {
-    wchar_t path[259] = {};
-    GetModuleFileNameW(nullptr, path, 259);
-    g_exeFolder = exeFolderOf(path);
     joinMessageBoxHooks();
     IGDIpHelper::startupGDIp();
     INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};

@@ -13,6 +13,7 @@
 #include <CFirmwareFile.h>
 #include <COpenFile.h>
 #include <IError.h>
+#include <MakerWord.h>
 #include <ProgramFolder.h>
 #include <UserInterface.h>
 
@@ -99,7 +100,7 @@ struct FirmwareJob
 
 std::wstring COrvoDoc::firmwareFolder()
 {
-    std::wstring folder = programFolder() + L"Kestrelwave Firmware";
+    std::wstring folder = programFolder() + L"\\Kestrelwave Firmware";
     if (const FirmwareTarget* target = targetOf(m_device.m_settings.m_devInfo.m_deviceID))
         folder += target->subFolder;
     return folder;
@@ -142,7 +143,7 @@ void COrvoDoc::checkFirmwareUpdate()
         return;
     const std::wstring text = translate(L"A new firmware version is avaiable for this controller") + L" " +
                               versionText(version) + L"\n" + translate(L"Do You want to update controller?");
-    if (showMessageBox(HWND(nullptr), text, L"Kestrelwave", MB_YESNO | MB_ICONINFORMATION) == IDYES)
+    if (showMessageBox(HWND(nullptr), text, kMakerWord, MB_YESNO | MB_ICONINFORMATION) == IDYES)
         OnDeviceUpdate();
 }
 
@@ -178,7 +179,7 @@ bool acceptFirmware(FirmwareJob& job, const std::wstring& path, const CDevInfo& 
             HWND(nullptr),
             translate(L"Firmware file has older version than device version.\nDo you still want to "
                       L"program device older version?"),
-            L"Kestrelwave", MB_YESNO | MB_ICONERROR | MB_DEFBUTTON2) != IDYES)
+            kMakerWord, MB_YESNO | MB_ICONERROR | MB_DEFBUTTON2) != IDYES)
         return false;
     if (job.version < 775 && current >= 775) {
         showError(kIncorrectFile);

@@ -111,8 +111,7 @@ void COrvoDoc::OnSettingsRestore()
         showDeviceMessage(kCantWrite);
         return;
     }
-    if (showMessageBox(HWND(nullptr), translate(L"Do you want to restore default settings?"), L"Kestrelwave",
-                       MB_YESNO) != IDYES)
+    if (showProgramMessage(HWND(nullptr), L"Do you want to restore default settings?", MB_YESNO) != IDYES)
         return;
     ProgramBusy busy;
     try {
@@ -185,7 +184,7 @@ void COrvoDoc::writeInitialSetup()
         refreshActivePage();
         return;
     }
-    showMessageBox(m_pMainFrame, translate(kCantWrite), L"Kestrelwave", MB_ICONERROR);
+    showProgramMessage(m_pMainFrame, kCantWrite, MB_ICONERROR);
 }
 
 // Nothing is written while the controller may still run on gas.

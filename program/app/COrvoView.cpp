@@ -86,7 +86,7 @@ void COrvoView::connectController()
         }
     }
     if (!device.m_connected)
-        showMessageBox(this, translate(L"NO CONNECTION"), L"Kestrelwave", 0);
+        showProgramMessage(this, L"NO CONNECTION", 0);
 }
 
 void COrvoView::v_onTimer()

@@ -1,6 +1,6 @@
 #include "CSplashDlg.h"
 
-#include "ExeFolder.h"
+#include "SkinFile.h"
 #include "ShellIds.h"
 
 CSplashDlg* g_pSplash = nullptr;

@@ -3,7 +3,9 @@
 #include "CalibrationMath.h"
 #include "CalibrationPageIds.h"
 #include "CheckBoxImages.h"
+#include "LiveSample.h"
 #include "ShellIds.h"
+#include "SkinFile.h"
 #include "translate.h"
 
 #include <CDiag.h>
@@ -115,7 +117,7 @@ BOOL CAutoCalibrationMPDlg::OnInitDialog()
 void CAutoCalibrationMPDlg::loadImages()
 {
     loadCheckBoxImages(m_selectedImage, m_unselectedImage, {&m_chkOneCylinder, &m_chkSameCorrection});
-    const std::wstring folder = CImageCheckBox::getPath() + L"Kestrelwave\\";
+    const std::wstring folder = skinFile(L"");
     const wchar_t* const names[3] = {L"Injector_Red.tif", L"Injector_Green.tif", L"Injector_White.tif"};
     for (int i = 0; i < 3; ++i) {
         if (!m_injectorImages[i].Load((folder + names[i]).c_str(), nullptr, -1, -1))
@@ -236,10 +238,9 @@ void CAutoCalibrationMPDlg::enableOutputButtons()
 
 void CAutoCalibrationMPDlg::v_onTimer()
 {
-    if (!isConnected() || g_pDevice->m_diagData.count() == 0)
-        return;
     CDiag sample;
-    g_pDevice->m_diagData.getLast(sample);
+    if (!newestSample(sample))
+        return;
     const int cylinders = cylinderCount();
     showOutputStates(sample, cylinders);
     showTimes(sample, cylinders);

@@ -173,11 +173,11 @@ void CAutoCalibrationMPDlg::onClickedGasInj(UINT id)
 
 void CAutoCalibrationMPDlg::setEmulators(bool (CLPGDevice::*action)(unsigned char), unsigned bits)
 {
-    try {
-        if (!(g_pDevice->*action)(static_cast<unsigned char>(bits)))
-            showMessageBox(HWND(nullptr), translate(L"Can't write settings to device!"), L"Kestrelwave",
-                           MB_ICONERROR);
-    } catch (IError* error) {
-        reportError(L"CAutoCalibrationMPDlg::onSetEmulators()", error);
-    }
+    runSettingsHandler(
+        this, L"CAutoCalibrationMPDlg::onSetEmulators",
+        [&] {
+            if (!(g_pDevice->*action)(static_cast<unsigned char>(bits)))
+                showCantWrite(this);
+        },
+        false);
 }

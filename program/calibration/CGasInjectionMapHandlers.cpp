@@ -20,59 +20,36 @@ const wchar_t kCountingRefused[] =
 const wchar_t kClearGasQuestion[] =
     L"It's recommended to clear gas map after modify corrections. Do You want to clear gas map?";
 
-CSettingsRecord& deviceRecord()
-{
-    return g_pDevice->m_settings;
-}
-
-void setFlag(uint16_t& flags, uint16_t flag, bool on)
-{
-    flags = uint16_t(on ? flags | flag : flags & ~flag);
-}
-
-// Runs a command, showing what a controller operation threw under its name.
-template <class F> void guarded(const wchar_t* handler, F&& command)
-{
-    try {
-        command();
-    } catch (IError* e) {
-        reportError(handler, e);
-    }
-}
-
 } // namespace
 
 // A only: the second table keeps its values until the curve is averaged.
-bool CGasInjectionMapMPDlg::writeCurveA(const CurveValues& a)
+bool CGasInjectionMapMPDlg::writeCurveA(CLPGDevice& device, const CurveValues& a)
 {
-    setCurve(deviceRecord(), a, false);
-    if (g_pDevice->writeTable7())
-        return true;
-    showCantWrite(this);
-    return false;
+    setCurve(device.m_settings, a, false);
+    return writeSettingsBlock(this, &CLPGDevice::writeTable7);
 }
 
 void CGasInjectionMapMPDlg::onCorrChanged()
 {
-    if (!editableDevice())
+    CLPGDevice* device = editableDevice();
+    if (!device)
         return;
-    CWaitCursor wait;
     CurveValues a{};
     for (int r = 0; r < kCurveRows; ++r)
         a[r] = int(m_chart.m_points[r].y);
-    guarded(L"CGasInjectionMapMPDlg::onCorrChanged()", [&] { writeCurveA(a); });
+    runSettingsHandler(this, L"CGasInjectionMapMPDlg::onCorrChanged", [&] { writeCurveA(*device, a); });
 }
 
 void CGasInjectionMapMPDlg::onIncrementAll(bool up)
 {
-    if (!editableDevice())
+    CLPGDevice* device = editableDevice();
+    if (!device)
         return;
-    CWaitCursor wait;
-    CurveValues a = curveA(deviceRecord());
+    CurveValues a = curveA(device->m_settings);
     for (double& value : a)
         value = std::clamp(value + (up ? 1.0 : -1.0), -50.0, 50.0);
-    guarded(L"CGasInjectionMapMPDlg::onIncrementAll()", [&] {
-        if (writeCurveA(a))
+    runSettingsHandler(this, L"CGasInjectionMapMPDlg::onIncrementAll", [&] {
+        if (writeCurveA(*device, a))
             refreshCurve();
     });
 }
@@ -90,13 +67,13 @@ void CGasInjectionMapMPDlg::OnBnClickedBtnClearCorr()
     CLPGDevice* device = editableDevice();
     if (!device || refusedWhileMapping(kClearingRefused))
         return;
-    CWaitCursor wait;
     for (int i = 1; i <= 37; ++i) {
         TimeCorrPoint& p = m_chart.m_points[i];
         if (!p.locked)
             p.marked = p.anchor = false;
     }
-    guarded(L"CGasInjectionMapMPDlg::OnBnClickedBtnClearCorr()", [&] { writeCurveA(CurveValues{}); });
+    runSettingsHandler(this, L"CGasInjectionMapMPDlg::OnBnClickedBtnClearCorr",
+                       [&] { writeCurveA(*device, CurveValues{}); });
     refreshCurve();
 }
 
@@ -118,13 +95,13 @@ void CGasInjectionMapMPDlg::OnBtnClrMapLpg()
 
 void CGasInjectionMapMPDlg::clearPointTable(CLPGDevice& device, bool gas)
 {
-    CWaitCursor wait;
-    guarded(gas ? L"CGasInjectionMapMPDlg::OnBtnClrMapLpg()" : L"CGasInjectionMapMPDlg::OnBtnClrMap()", [&] {
-        if (gas ? device.sendAction29() : device.sendAction28())
-            readMapPoints();
-        else
-            showCantWrite(this);
-    });
+    runSettingsHandler(
+        this, gas ? L"CGasInjectionMapMPDlg::OnBtnClrMapLpg" : L"CGasInjectionMapMPDlg::OnBtnClrMap", [&] {
+            if (gas ? device.sendAction29() : device.sendAction28())
+                readMapPoints();
+            else
+                showCantWrite(this);
+        });
 }
 
 void CGasInjectionMapMPDlg::OnBtnCreate()
@@ -132,13 +109,12 @@ void CGasInjectionMapMPDlg::OnBtnCreate()
     CLPGDevice* device = editableDevice();
     if (!device || refusedWhileMapping(kCountingRefused))
         return;
-    CWaitCursor wait;
     bool written = false;
-    guarded(L"CGasInjectionMapMPDlg::OnBtnCreate()", [&] { written = countCorrection(*device); });
+    runSettingsHandler(this, L"CGasInjectionMapMPDlg::OnBtnCreate",
+                       [&] { written = countCorrection(*device); });
     // The collected gas points are what the correction came from: they are
     // offered for clearing only once the correction is in the controller.
-    if (written && showMessageBox(this, translate(kClearGasQuestion), L"Kestrelwave",
-                                  MB_YESNO | MB_ICONQUESTION) == IDYES)
+    if (written && showProgramMessage(this, kClearGasQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES)
         OnBtnClrMapLpg();
 }
 
@@ -149,62 +125,58 @@ bool CGasInjectionMapMPDlg::countCorrection(CLPGDevice& device)
     CurveValues a = curveA(r);
     addCorrection(a, correction, (r.m_advancedSetup.m_advancedFlags3 & kCorrectionsLocked) != 0, m_lockRow);
     setCurve(r, a, true);
-    return OnBnClickedBtnAverage();
+    return averageCurve(device);
 }
 
 bool CGasInjectionMapMPDlg::OnBnClickedBtnAverage()
 {
-    if (!g_pDevice)
-        return false;
-    CSettingsRecord& r = deviceRecord();
+    return g_pDevice != nullptr && averageCurve(*g_pDevice);
+}
+
+bool CGasInjectionMapMPDlg::averageCurve(CLPGDevice& device)
+{
+    CSettingsRecord& r = device.m_settings;
     CurveValues a = curveA(r);
     smoothCurve(a, (r.m_advancedSetup.m_advancedFlags3 & kCorrectionsLocked) != 0, m_lockRow);
     setCurve(r, a, true);
-    if (!g_pDevice->writeTable7() || !g_pDevice->writeTable9()) {
-        showCantWrite(this);
+    if (!writeSettingsBlock(this, &CLPGDevice::writeTable7) ||
+        !writeSettingsBlock(this, &CLPGDevice::writeTable9))
         return false;
-    }
     refreshCurve();
     return true;
 }
 
-bool CGasInjectionMapMPDlg::writeLockFlag(uint16_t flag, bool on)
+bool CGasInjectionMapMPDlg::writeLockFlag(CLPGDevice& device, uint16_t flag, bool on)
 {
-    setFlag(deviceRecord().m_advancedSetup.m_advancedFlags3, flag, on);
-    if (g_pDevice->writeBlock26())
-        return true;
-    showCantWrite(this);
-    return false;
+    setFlag(device.m_settings.m_advancedSetup.m_advancedFlags3, flag, on);
+    return writeSettingsBlock(this, &CLPGDevice::writeBlock26);
 }
 
 void CGasInjectionMapMPDlg::OnBnClickedChkLockPetrolMap()
 {
     UpdateData(TRUE);
-    if (!editableDevice())
-        return;
-    CWaitCursor wait;
-    guarded(L"CGasInjectionMapMPDlg::OnBnClickedChkLockPetrolMap()",
-            [&] { writeLockFlag(kPetrolMapLocked, m_lockPetrolMap != 0); });
+    if (CLPGDevice* device = editableDevice())
+        runSettingsHandler(this, L"CGasInjectionMapMPDlg::OnBnClickedChkLockPetrolMap",
+                           [&] { writeLockFlag(*device, kPetrolMapLocked, m_lockPetrolMap != 0); });
 }
 
 void CGasInjectionMapMPDlg::OnBnClickedChkLockCorrections()
 {
     UpdateData(TRUE);
-    if (!editableDevice())
+    CLPGDevice* device = editableDevice();
+    if (!device)
         return;
-    CWaitCursor wait;
     applyCorrectionLocks();
-    guarded(L"CGasInjectionMapMPDlg::OnBnClickedChkLockCorrections()",
-            [&] { writeLockFlag(kCorrectionsLocked, m_lockCorrections != 0); });
+    runSettingsHandler(this, L"CGasInjectionMapMPDlg::OnBnClickedChkLockCorrections",
+                       [&] { writeLockFlag(*device, kCorrectionsLocked, m_lockCorrections != 0); });
 }
 
 void CGasInjectionMapMPDlg::OnSelendokCmbAutomap()
 {
-    CLPGDevice* device = editableDevice();
-    if (device) {
-        CWaitCursor wait;
+    if (CLPGDevice* device = editableDevice()) {
         const int value = int(m_modeCombo.getSelValue());
-        guarded(L"CGasInjectionMapMPDlg::OnSelendokCmbAutomap()", [&] { writeMode(*device, value); });
+        runSettingsHandler(this, L"CGasInjectionMapMPDlg::OnSelendokCmbAutomap",
+                           [&] { writeMode(*device, value); });
     }
     showModeSelection();
 }
@@ -224,17 +196,15 @@ bool CGasInjectionMapMPDlg::writeMode(CLPGDevice& device, int value)
         setup.m_autoMapParam32 =
             setup.m_autoMapParam16 / 50 * 60 * 60 * 2 + device.m_settings.m_devInfo.m_statistic.lpg;
     }
-    if (device.writeBlock33())
-        return true;
-    showCantWrite(this);
-    return false;
+    return writeSettingsBlock(this, &CLPGDevice::writeBlock33);
 }
 
 // The padlock of the low rows is let go around the change and put back on
 // at the new lock row.
 void CGasInjectionMapMPDlg::OnSelendokCmbScale()
 {
-    if (!editableDevice()) {
+    CLPGDevice* device = editableDevice();
+    if (!device) {
         showScaleSelection();
         return;
     }
@@ -247,8 +217,8 @@ void CGasInjectionMapMPDlg::OnSelendokCmbScale()
     };
     if (wasLocked)
         relock(0);
-    CWaitCursor wait;
-    guarded(L"CGasInjectionMapMPDlg::OnSelendokCmbScale()", [&] { writeLockFlag(kMap40ms, map40); });
+    runSettingsHandler(this, L"CGasInjectionMapMPDlg::OnSelendokCmbScale",
+                       [&] { writeLockFlag(*device, kMap40ms, map40); });
     deriveLockRow();
     if (wasLocked)
         relock(1);

@@ -1,10 +1,12 @@
 #include "CGasInjectionMapMPDlg.h"
 
-#include "GasInjectionMapIds.h"
 #include "ErrorReport.h"
-#include "SettingsHandler.h"
+#include "GasInjectionMapIds.h"
+#include "LiveSample.h"
 #include "RoundFunctions.h"
+#include "SettingsHandler.h"
 #include "ShellIds.h"
+#include "SkinFile.h"
 #include "translate.h"
 
 #include <CDiag.h>
@@ -145,7 +147,7 @@ void CGasInjectionMapMPDlg::fitControlFont()
 
 void CGasInjectionMapMPDlg::loadImages()
 {
-    const std::wstring folder = CImageCheckBox::getPath() + L"Kestrelwave\\";
+    const std::wstring folder = skinFile(L"");
     auto load = [&](CExtImage& image, const wchar_t* name) {
         return image.Load((folder + name).c_str()) != 0;
     };
@@ -269,10 +271,9 @@ void CGasInjectionMapMPDlg::markCurveAnchors(const CSettingsRecord& r)
 
 void CGasInjectionMapMPDlg::v_onTimer()
 {
-    if (!g_pDevice || !g_pDevice->m_connected || g_pDevice->m_diagData.count() < 1)
-        return;
     CDiag sample;
-    g_pDevice->m_diagData.getLast(sample);
+    if (!newestSample(sample))
+        return;
     const double pressure = std::max(sample.getManifoldPressure(), 0.0);
     double time = round2(sample.getInjectionTime(0));
     for (unsigned n = 1; n < unsigned(2 * g_pDevice->m_settings.m_devInfo.m_injCount); ++n)
@@ -299,7 +300,7 @@ void CGasInjectionMapMPDlg::readMapPoints()
     CLPGDevice* device = editableDevice();
     if (!device)
         return;
-    CWaitCursor wait;
+    WaitCursor wait;
     unsigned char petrolBytes[PointTable::kSize] = {};
     unsigned char gasBytes[PointTable::kSize] = {};
     PointTable petrol, gas;

@@ -81,10 +81,11 @@ private:
     void showScaleSelection();
     void markCurveAnchors(const CSettingsRecord& r);
     bool countCorrection(CLPGDevice& device);
+    bool averageCurve(CLPGDevice& device);
     bool clearCorrection(CLPGDevice& device);
-    bool writeLockFlag(uint16_t flag, bool on);
+    bool writeLockFlag(CLPGDevice& device, uint16_t flag, bool on);
     bool writeMode(CLPGDevice& device, int value);
-    bool writeCurveA(const CurveValues& a);
+    bool writeCurveA(CLPGDevice& device, const CurveValues& a);
     bool automapping();
     // Shows `message` and is true while the controller maps by itself.
     bool refusedWhileMapping(const wchar_t* message);

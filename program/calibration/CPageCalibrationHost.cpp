@@ -4,6 +4,7 @@
 #include "translate.h"
 
 #include <IError.h>
+#include <MakerWord.h>
 #include <UserInterface.h>
 
 #include <memory>
@@ -60,5 +61,5 @@ void CPageCalibrationHost::reportError(IError* error)
     showMessageBox(m_page.GetSafeHwnd(),
                    ::translate(L"Autosetup procedure error") +
                        L"\n-CAutoCalibrationMPDlg::autocalibrationPerOneCylinder()\n" + owned->format(),
-                   L"Kestrelwave", MB_OK);
+                   kMakerWord, MB_OK);
 }

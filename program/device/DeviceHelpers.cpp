@@ -5,6 +5,7 @@
 #include "SettingsBlocks.h"
 
 #include <IError.h>
+#include <MakerWord.h>
 
 #include <windows.h>
 
@@ -13,7 +14,6 @@
 
 namespace {
 
-const wchar_t kProductFolder[] = L"Kestrelwave";
 const wchar_t kShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 const size_t kDateTextSize = 10;
 const unsigned kInvalidArgument = 3;
@@ -40,9 +40,9 @@ std::wstring userFolder(const wchar_t* kind)
 {
     const std::wstring documents = getMyDocumentsPath();
     if (!documents.empty())
-        return makeFolder(documents, {kProductFolder, kind});
+        return makeFolder(documents, {kMakerWord, kind});
     const std::wstring programFiles = std::wstring(1, windowsDrive()) + L":\\Program Files";
-    return makeFolder(programFiles, {kProductFolder, kind});
+    return makeFolder(programFiles, {kMakerWord, kind});
 }
 
 } // namespace

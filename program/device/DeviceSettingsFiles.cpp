@@ -72,7 +72,7 @@ int openSettingsFile(CSettingsRecord& record)
 
 std::wstring presetFilePath(const wchar_t* fileName)
 {
-    return programFolder() + kPresetFolder + L"\\" + fileName;
+    return programFolder() + L"\\" + kPresetFolder + L"\\" + fileName;
 }
 
 void keepUnsavedFields(const CSettingsRecord& live, CSettingsRecord& loaded)

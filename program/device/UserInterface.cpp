@@ -1,5 +1,6 @@
 #include "UserInterface.h"
 
+#include <MakerWord.h>
 #include <translate.h>
 
 #include <algorithm>
@@ -10,7 +11,6 @@ namespace {
 // The message box copies its texts into buffers of these sizes.
 const size_t kTextLimit = 2047;
 const size_t kCaptionLimit = 3079;
-const wchar_t kCaption[] = L"Kestrelwave";
 
 std::mutex s_hookLock;
 MessageBoxHook s_messageBoxHook;
@@ -55,9 +55,14 @@ int showMessageBox(HWND owner, const std::wstring& text, const std::wstring& cap
     return MessageBoxW(owner, request.text.c_str(), request.caption.c_str(), flags);
 }
 
+int showProgramMessage(HWND owner, const wchar_t* text, unsigned flags)
+{
+    return showMessageBox(owner, translate(text), kMakerWord, flags);
+}
+
 int showDeviceMessage(const wchar_t* text, unsigned flags)
 {
-    return showMessageBox(HWND(nullptr), translate(text), kCaption, flags);
+    return showProgramMessage(HWND(nullptr), text, flags);
 }
 
 void pumpMessages()

@@ -28,7 +28,13 @@ int showMessageBox(const Wnd* owner, const std::wstring& text, const std::wstrin
 {
     return showMessageBox(owner ? owner->GetSafeHwnd() : HWND(nullptr), text, caption, flags);
 }
-// The controller's own messages: translated, captioned "Kestrelwave".
+// The program's own messages: `text` translated, captioned with the maker word.
+int showProgramMessage(HWND owner, const wchar_t* text, unsigned flags);
+template <class Wnd> int showProgramMessage(const Wnd* owner, const wchar_t* text, unsigned flags)
+{
+    return showProgramMessage(owner ? owner->GetSafeHwnd() : HWND(nullptr), text, flags);
+}
+// The controller's own messages, over no window.
 int showDeviceMessage(const wchar_t* text, unsigned flags = MB_ICONERROR);
 
 // Dispatches every pending window message of this thread; the hook, when

@@ -1,6 +1,6 @@
 #include "translate.h"
 
-#include "ProgramFolder.h"
+#include <ProgramFolder.h>
 
 #include <windows.h>
 
@@ -118,7 +118,7 @@ std::wstring joinPath(const std::wstring& folder, const wchar_t* name)
 
 bool openLanguageFiles()
 {
-    return openLanguageFilesIn(joinPath(programFolder(), L"Kestrelwave_LANG\\"));
+    return openLanguageFilesIn(joinPath(programFolder(), L"\\Kestrelwave_LANG\\"));
 }
 
 bool openLanguageFilesIn(const std::wstring& folder)

@@ -2,7 +2,8 @@
 
 #include "CMapDefinitionDlg.h"
 #include "CMapEdit.h"
-#include "ExeFolder.h"
+#include "CheckBoxImages.h"
+#include "LiveSample.h"
 #include "MapsUiIds.h"
 #include "PetrolProcedure.h"
 #include "RoundFunctions.h"
@@ -13,6 +14,7 @@
 #include <CDiag.h>
 #include <CImageCheckBox.h>
 #include <CLPGDevice.h>
+#include <UserInterface.h>
 
 #include <algorithm>
 
@@ -127,12 +129,7 @@ void CCorRpmMPDlg::createMapTable()
 
 void CCorRpmMPDlg::initControls()
 {
-    const std::wstring folder = CImageCheckBox::getPath() + L"Kestrelwave\\";
-    if (m_checkSelected.Load((folder + L"CheckBox_Selected_2.tif").c_str()) &&
-        m_checkUnselected.Load((folder + L"CheckBox_Unselected_2.tif").c_str())) {
-        m_neighboursCheck.setInternalImages(&m_checkSelected, &m_checkUnselected);
-        m_obdMappingCheck.setInternalImages(&m_checkSelected, &m_checkUnselected);
-    }
+    loadCheckBoxImages(m_checkSelected, m_checkUnselected, {&m_neighboursCheck, &m_obdMappingCheck});
     m_mapTable.setCurrentPoint(1200, 3.0);
     refreshMap();
     v_translate();
@@ -184,10 +181,9 @@ void CCorRpmMPDlg::showObdButtons()
 
 void CCorRpmMPDlg::v_onTimer()
 {
-    if (!g_pDevice || !g_pDevice->m_connected || g_pDevice->m_diagData.count() < 1)
-        return;
     CDiag sample;
-    g_pDevice->m_diagData.getLast(sample);
+    if (!newestSample(sample))
+        return;
     const double rpm = sample.getRpm();
     double injection = 0;
     for (int n = 0; n < 2 * g_pDevice->m_settings.m_devInfo.m_injCount; ++n)
@@ -227,7 +223,7 @@ bool CCorRpmMPDlg::handleMapKey(const MSG& msg)
                   ::IsChild(m_mapTypeCombo.GetSafeHwnd(), focus)))
         return false;
     if ((key == VK_UP || key == VK_DOWN) && ctrlDown()) {
-        CWaitCursor wait;
+        WaitCursor wait;
         m_mapTable.incrementSelected(key == VK_UP ? +1 : -1);
     } else if (shiftDown()) {
         m_mapTable.extendSelection(key);
@@ -241,7 +237,7 @@ void CCorRpmMPDlg::stepSelected(int step)
 {
     if (!editableDevice())
         return;
-    CWaitCursor wait;
+    WaitCursor wait;
     m_mapTable.incrementSelected(step);
 }
 

@@ -17,7 +17,7 @@ bool onGas(unsigned char mode)
 
 void showPageNote(CWnd* page, const wchar_t* text)
 {
-    showMessageBox(page, translate(text), L"Kestrelwave", MB_ICONINFORMATION);
+    showProgramMessage(page, text, MB_ICONINFORMATION);
 }
 
 } // namespace
@@ -103,7 +103,7 @@ void CCorRpmMPDlg::OnClickedBtnObdMapStop()
 
 void CCorRpmMPDlg::OnClickedBtnObdMapCalculate()
 {
-    CWaitCursor wait;
+    WaitCursor wait;
     m_mapFromOBD.calculate();
     const CCorrMap corrected =
         m_mapFromOBD.corrected(g_pDevice ? g_pDevice->m_settings.m_corrMap : CCorrMap());

@@ -6,6 +6,7 @@
 
 #include <CLPGDevice.h>
 #include <CSettingsRecord.h>
+#include <UserInterface.h>
 
 namespace {
 
@@ -225,7 +226,7 @@ void CMapArray::incrementSelected(int step)
     MapStep plan;
     if (!m_stepper.press(selection(), step, plan))
         return;
-    CWaitCursor wait;
+    WaitCursor wait;
     for (int c = 0; c < CCorrMap::kCols; ++c)
         for (int r = 0; r < CCorrMap::kRows; ++r)
             if (plan.region.isSel(c, r))

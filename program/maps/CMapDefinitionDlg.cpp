@@ -1,6 +1,7 @@
 #include "CMapDefinitionDlg.h"
 
 #include "MapsUiIds.h"
+#include "SkinDialogTitle.h"
 #include "translate.h"
 
 #include <CSettingsRecord.h>
@@ -67,10 +68,7 @@ void CMapDefinitionDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CMapDefinitionDlg::OnInitDialog()
 {
-    const CString title = translate(L"Map coordinates").c_str();
-    SetWindowTextW(title);
-    CSkinDlg::OnInitDialog();
-    SetWindowTextW(title);
+    initTitledSkinDialog(*this, L"Map coordinates");
     for (int i = 0; i < 4; ++i) {
         m_labels[i].SetWindowTextW(translate(kFields[i].caption).c_str());
         showValue(kFields[i]);

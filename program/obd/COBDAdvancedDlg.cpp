@@ -1,6 +1,7 @@
 #include "COBDAdvancedDlg.h"
 
 #include "CheckBoxImages.h"
+#include "FlagCheck.h"
 #include "ObdPageIds.h"
 #include "SettingsHandler.h"
 #include "ValueLists.h"
@@ -8,8 +9,11 @@
 
 #include <CLPGDevice.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
+#include <string>
 
 namespace {
 
@@ -17,10 +21,14 @@ const Gdiplus::ARGB kDialogGrey = 0xFFC8C8C8;
 const int kPendingVersion = 787;
 const int kRpmFirst = 500, kRpmLast = 2000, kRpmStep = 20;
 
-const UINT kCheckIds[COBDAdvancedDlg::kChecks] = {
-    IDC_OBDA_CHK_STFT, IDC_OBDA_CHK_LTFT,      IDC_OBDA_CHK_DIVIDER, IDC_OBDA_CHK_SELECTED,
-    IDC_OBDA_CHK_ALL,  IDC_OBDA_CHK_FUEL_TRIM, IDC_OBDA_CHK_PENDING};
-const uint8_t kCheckBits[COBDAdvancedDlg::kChecks] = {0x01, 0x02, 0x04, 0x08, 0x20, 0x10, 0x40};
+const FlagCheck kFlagChecks[COBDAdvancedDlg::kChecks] = {
+    {IDC_OBDA_CHK_STFT, 0x01, L"COBDAdvancedDlg::OnClickedChkStftInverted"},
+    {IDC_OBDA_CHK_LTFT, 0x02, L"COBDAdvancedDlg::OnClickedChkLtftInverted"},
+    {IDC_OBDA_CHK_DIVIDER, 0x04, L"COBDAdvancedDlg::OnClickedChkCorrDivider"},
+    {IDC_OBDA_CHK_SELECTED, 0x08, L"COBDAdvancedDlg::OnClickedChkClearErrSet"},
+    {IDC_OBDA_CHK_ALL, 0x20, L"COBDAdvancedDlg::OnClickedChkClearAllErr"},
+    {IDC_OBDA_CHK_FUEL_TRIM, 0x10, L"COBDAdvancedDlg::OnClickedChkClearErrEmision"},
+    {IDC_OBDA_CHK_PENDING, 0x40, L"COBDAdvancedDlg::OnClickedChkClearPending"}};
 // "Clear Selected Errors" and "Clear All OBD Errors" exclude each other.
 const int kClearSelected = 3, kClearAll = 4;
 const UINT kLabelIds[5] = {IDC_OBDA_LBL_ALL, IDC_OBDA_LBL_SELECTED, IDC_OBDA_LBL_DIVIDER, IDC_OBDA_LBL_LTFT,
@@ -45,17 +53,15 @@ bool decimalDigits(unsigned code)
 } // namespace
 
 BEGIN_MESSAGE_MAP(COBDAdvancedDlg, CSkinDlg)
-ON_BN_CLICKED(IDC_OBDA_CHK_STFT, &COBDAdvancedDlg::OnClickedChkStftInverted)
-ON_BN_CLICKED(IDC_OBDA_CHK_LTFT, &COBDAdvancedDlg::OnClickedChkLtftInverted)
-ON_BN_CLICKED(IDC_OBDA_CHK_DIVIDER, &COBDAdvancedDlg::OnClickedChkCorrDivider)
-ON_BN_CLICKED(IDC_OBDA_CHK_SELECTED, &COBDAdvancedDlg::OnClickedChkClearErrSet)
-ON_BN_CLICKED(IDC_OBDA_CHK_FUEL_TRIM, &COBDAdvancedDlg::OnClickedChkClearErrEmision)
-ON_BN_CLICKED(IDC_OBDA_CHK_ALL, &COBDAdvancedDlg::OnClickedChkClearAllErr)
-ON_BN_CLICKED(IDC_OBDA_CHK_PENDING, &COBDAdvancedDlg::OnClickedChkClearPending)
-ON_CBN_SELENDOK(IDC_OBDA_CMB_ERR1, &COBDAdvancedDlg::OnSelendokCmbClearErr1)
-ON_CBN_SELENDOK(IDC_OBDA_CMB_ERR2, &COBDAdvancedDlg::OnSelendokCmbClearErr2)
-ON_CBN_SELENDOK(IDC_OBDA_CMB_ERR3, &COBDAdvancedDlg::OnSelendokCmbClearErr3)
-ON_CBN_SELENDOK(IDC_OBDA_CMB_ERR4, &COBDAdvancedDlg::OnSelendokCmbClearErr4)
+ON_CONTROL_RANGE(BN_CLICKED, IDC_OBDA_CHK_STFT, IDC_OBDA_CHK_STFT, &COBDAdvancedDlg::onFlagClicked)
+ON_CONTROL_RANGE(BN_CLICKED, IDC_OBDA_CHK_LTFT, IDC_OBDA_CHK_LTFT, &COBDAdvancedDlg::onFlagClicked)
+ON_CONTROL_RANGE(BN_CLICKED, IDC_OBDA_CHK_DIVIDER, IDC_OBDA_CHK_DIVIDER, &COBDAdvancedDlg::onFlagClicked)
+ON_CONTROL_RANGE(BN_CLICKED, IDC_OBDA_CHK_SELECTED, IDC_OBDA_CHK_SELECTED, &COBDAdvancedDlg::onFlagClicked)
+ON_CONTROL_RANGE(BN_CLICKED, IDC_OBDA_CHK_FUEL_TRIM, IDC_OBDA_CHK_FUEL_TRIM, &COBDAdvancedDlg::onFlagClicked)
+ON_CONTROL_RANGE(BN_CLICKED, IDC_OBDA_CHK_ALL, IDC_OBDA_CHK_ALL, &COBDAdvancedDlg::onFlagClicked)
+ON_CONTROL_RANGE(BN_CLICKED, IDC_OBDA_CHK_PENDING, IDC_OBDA_CHK_PENDING, &COBDAdvancedDlg::onFlagClicked)
+ON_CONTROL_RANGE(CBN_SELENDOK, IDC_OBDA_CMB_ERR1, IDC_OBDA_CMB_ERR1, &COBDAdvancedDlg::onCodeSelected)
+ON_CONTROL_RANGE(CBN_SELENDOK, IDC_OBDA_CMB_ERR2, IDC_OBDA_CMB_ERR4, &COBDAdvancedDlg::onCodeSelected)
 ON_CBN_SELENDOK(IDC_OBDA_CMB_RPM, &COBDAdvancedDlg::OnSelendokCmbRpmForCorr)
 END_MESSAGE_MAP()
 
@@ -74,8 +80,8 @@ void COBDAdvancedDlg::DoDataExchange(CDataExchange* pDX)
     for (int i = 0; i < 5; ++i)
         DDX_Control(pDX, kLabelIds[i], m_labels[i]);
     for (int i = 0; i < kChecks; ++i) {
-        DDX_Control(pDX, kCheckIds[i], m_checkBoxes[i]);
-        DDX_Check(pDX, kCheckIds[i], m_checks[i]);
+        DDX_Control(pDX, kFlagChecks[i].id, m_checkBoxes[i]);
+        DDX_Check(pDX, kFlagChecks[i].id, m_checks[i]);
     }
     DDX_Control(pDX, IDC_OBDA_LBL_FUEL_TRIM, m_lblFuelTrim);
     for (int i = 0; i < kCodeLists; ++i)
@@ -144,8 +150,7 @@ void COBDAdvancedDlg::fillCodeList(CStrValueCmbBox& list, uint16_t code)
 
 void COBDAdvancedDlg::checksFromFlags(uint8_t flags)
 {
-    for (int i = 0; i < kChecks; ++i)
-        m_checks[i] = (flags & kCheckBits[i]) != 0;
+    ::checksFromFlags(kFlagChecks, flags, m_checks);
     UpdateData(FALSE);
 }
 
@@ -165,21 +170,22 @@ bool COBDAdvancedDlg::showRecordIfRefused()
     return true;
 }
 
-void COBDAdvancedDlg::checkClicked(int check, const wchar_t* handler)
+void COBDAdvancedDlg::onFlagClicked(UINT id)
 {
-    if (showRecordIfRefused())
+    const int check = flagCheckIndex(kFlagChecks, id);
+    if (check < 0 || showRecordIfRefused())
         return;
-    runSettingsHandler(this, handler, [&] {
+    runSettingsHandler(this, kFlagChecks[check].handler, [&] {
         UpdateData(TRUE);
         CLPGDevice* device = editableDevice();
         if (!device)
             return;
         COBDAdvSetup& setup = device->m_settings.m_obdAdvSetup;
-        setFlag(setup.obd_adv_flag, kCheckBits[check], m_checks[check] != 0);
+        setFlag(setup.obd_adv_flag, kFlagChecks[check].bit, m_checks[check] != 0);
         const int other = check == kClearSelected ? kClearAll : check == kClearAll ? kClearSelected : -1;
         if (other >= 0 && m_checks[check]) {
             m_checks[other] = 0;
-            setFlag(setup.obd_adv_flag, kCheckBits[other], false);
+            setFlag(setup.obd_adv_flag, kFlagChecks[other].bit, false);
         }
         UpdateData(FALSE);
         if (!device->writeBlock27(setup))
@@ -187,47 +193,15 @@ void COBDAdvancedDlg::checkClicked(int check, const wchar_t* handler)
     });
 }
 
-void COBDAdvancedDlg::OnClickedChkStftInverted()
-{
-    checkClicked(0, L"COBDAdvancedDlg::OnClickedChkStftInverted");
-}
-
-void COBDAdvancedDlg::OnClickedChkLtftInverted()
-{
-    checkClicked(1, L"COBDAdvancedDlg::OnClickedChkLtftInverted");
-}
-
-void COBDAdvancedDlg::OnClickedChkCorrDivider()
-{
-    checkClicked(2, L"COBDAdvancedDlg::OnClickedChkCorrDivider");
-}
-
-void COBDAdvancedDlg::OnClickedChkClearErrSet()
-{
-    checkClicked(kClearSelected, L"COBDAdvancedDlg::OnClickedChkClearErrSet");
-}
-
-void COBDAdvancedDlg::OnClickedChkClearAllErr()
-{
-    checkClicked(kClearAll, L"COBDAdvancedDlg::OnClickedChkClearAllErr");
-}
-
-void COBDAdvancedDlg::OnClickedChkClearErrEmision()
-{
-    checkClicked(5, L"COBDAdvancedDlg::OnClickedChkClearErrEmision");
-}
-
-void COBDAdvancedDlg::OnClickedChkClearPending()
-{
-    checkClicked(6, L"COBDAdvancedDlg::OnClickedChkClearPending");
-}
-
 // Nothing selected means nothing chosen: no code is written for it.
-void COBDAdvancedDlg::codeSelected(int list, const wchar_t* handler)
+void COBDAdvancedDlg::onCodeSelected(UINT id)
 {
-    if (showRecordIfRefused())
+    const auto found = std::find(std::begin(kCodeListIds), std::end(kCodeListIds), id);
+    const int list = static_cast<int>(found - std::begin(kCodeListIds));
+    if (found == std::end(kCodeListIds) || showRecordIfRefused())
         return;
-    runSettingsHandler(this, handler, [&] {
+    const std::wstring handler = L"COBDAdvancedDlg::OnSelendokCmbClearErr" + std::to_wstring(list + 1);
+    runSettingsHandler(this, handler.c_str(), [&] {
         CLPGDevice* device = editableDevice();
         const double value = m_codeLists[list].getSelValue();
         if (!device || value < 0)
@@ -236,26 +210,6 @@ void COBDAdvancedDlg::codeSelected(int list, const wchar_t* handler)
         if (setIfChanged(setup.err_to_clear[list], value) && !device->writeBlock27(setup))
             showCantWrite(this);
     });
-}
-
-void COBDAdvancedDlg::OnSelendokCmbClearErr1()
-{
-    codeSelected(0, L"COBDAdvancedDlg::OnSelendokCmbClearErr1");
-}
-
-void COBDAdvancedDlg::OnSelendokCmbClearErr2()
-{
-    codeSelected(1, L"COBDAdvancedDlg::OnSelendokCmbClearErr2");
-}
-
-void COBDAdvancedDlg::OnSelendokCmbClearErr3()
-{
-    codeSelected(2, L"COBDAdvancedDlg::OnSelendokCmbClearErr3");
-}
-
-void COBDAdvancedDlg::OnSelendokCmbClearErr4()
-{
-    codeSelected(3, L"COBDAdvancedDlg::OnSelendokCmbClearErr4");
 }
 
 void COBDAdvancedDlg::OnSelendokCmbRpmForCorr()

@@ -29,17 +29,10 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
-    afx_msg void OnClickedChkStftInverted();
-    afx_msg void OnClickedChkLtftInverted();
-    afx_msg void OnClickedChkCorrDivider();
-    afx_msg void OnClickedChkClearErrSet();
-    afx_msg void OnClickedChkClearErrEmision();
-    afx_msg void OnClickedChkClearAllErr();
-    afx_msg void OnClickedChkClearPending();
-    afx_msg void OnSelendokCmbClearErr1();
-    afx_msg void OnSelendokCmbClearErr2();
-    afx_msg void OnSelendokCmbClearErr3();
-    afx_msg void OnSelendokCmbClearErr4();
+    // Every check box: the bit it stands for, written with block 27.
+    afx_msg void onFlagClicked(UINT id);
+    // Every list of codes to clear.
+    afx_msg void onCodeSelected(UINT id);
     afx_msg void OnSelendokCmbRpmForCorr();
 
     DECLARE_MESSAGE_MAP()
@@ -50,8 +43,6 @@ private:
     void fillCodeList(CStrValueCmbBox& list, uint16_t code);
     void checksFromFlags(uint8_t flags);
     bool showRecordIfRefused();
-    void checkClicked(int check, const wchar_t* handler);
-    void codeSelected(int list, const wchar_t* handler);
 
     CTransparentStatic m_lblRpm;
     CValueCmbBox m_cmbRpm;

@@ -17,7 +17,6 @@
 
 namespace {
 
-const wchar_t kCaption[] = L"Kestrelwave";
 const uint8_t kSeparateBanks = 0x04;
 const int kLinkOff = 0, kLinkAll = 4; // items of the link list
 
@@ -74,8 +73,7 @@ void COBDMPDlg::OnBnClickedButtonclear()
         CLPGDevice* device = editableDevice();
         if (!device)
             return;
-        if (showMessageBox(this, translate(L"Do you want to clear all OBD errors?"), kCaption, MB_YESNO) !=
-            IDYES)
+        if (showProgramMessage(this, L"Do you want to clear all OBD errors?", MB_YESNO) != IDYES)
             return;
         if (clearTroubleCodes(*device) == ObdClearResult::Cleared)
             setErrorRows({});

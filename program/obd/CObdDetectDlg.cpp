@@ -1,6 +1,7 @@
 #include "CObdDetectDlg.h"
 
 #include "ObdDetectIds.h"
+#include "SkinDialogTitle.h"
 #include "translate.h"
 
 #include <commctrl.h>
@@ -37,10 +38,7 @@ void CObdDetectDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CObdDetectDlg::OnInitDialog()
 {
-    const CString title = translate(L"Detect").c_str();
-    SetWindowTextW(title);
-    CSkinDlg::OnInitDialog();
-    CWnd::SetWindowTextW(title);
+    initTitledSkinDialog(*this, L"Detect");
     m_caption.SetWindowTextW(translate(L"The maximum shift").c_str());
     showShift();
     return TRUE;

@@ -10,7 +10,6 @@
 
 namespace {
 
-const wchar_t kCaption[] = L"Kestrelwave";
 const unsigned kSettleMs = 2500;
 const unsigned kWaitRoundMs = 100;
 // A slow switch to gas gets this many more rounds before the samples count.
@@ -200,5 +199,5 @@ int InjectorBankDetection::cylinders() const
 
 void InjectorBankDetection::report(const wchar_t* text) const
 {
-    showMessageBox(m_owner, translate(text), kCaption, MB_ICONERROR);
+    showProgramMessage(m_owner, text, MB_ICONERROR);
 }

@@ -73,7 +73,7 @@ bool canCreate(const std::wstring& path)
 
 void report(const CWnd* owner, const wchar_t* text)
 {
-    showMessageBox(owner, translate(text), L"Kestrelwave", MB_ICONERROR);
+    showProgramMessage(owner, text, MB_ICONERROR);
 }
 
 CString text(const wchar_t* format, double value)
@@ -266,8 +266,8 @@ void CDiagnosticChart::record(const ThreadRestart& restartThread)
     if (!endsInOsc(path))
         return;
     if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES &&
-        showMessageBox(this, translate(L"The file already exists. Do you want to replace it?"),
-                       L"Kestrelwave", MB_YESNO | MB_ICONQUESTION) != IDYES)
+        showProgramMessage(this, L"The file already exists. Do you want to replace it?",
+                           MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     if (!canCreate(path)) {
         report(this, L"The file cannot be created.");

@@ -2,9 +2,12 @@
 
 #include "CDiag.h"
 #include "CLPGDevice.h"
+#include "CheckBoxImages.h"
 #include "IProgramShell.h"
+#include "LiveSample.h"
 #include "OscPageIds.h"
 #include "ShellIds.h"
+#include "SkinFile.h"
 #include "translate.h"
 
 #include <CImageCheckBox.h>
@@ -88,13 +91,12 @@ BOOL CDiagnosticOscMPDlg::OnInitDialog()
 
 void CDiagnosticOscMPDlg::loadImages()
 {
-    const std::wstring folder = CImageCheckBox::getPath() + L"Kestrelwave\\";
-    if (m_checkImages[0].Load((folder + L"CheckBox_Selected_2.tif").c_str()) &&
-        m_checkImages[1].Load((folder + L"CheckBox_Unselected_2.tif").c_str()))
-        for (COrangeCheckBox& box : m_checks)
-            box.setInternalImages(&m_checkImages[0], &m_checkImages[1]);
+    std::vector<CImageCheckBox*> boxes;
+    for (COrangeCheckBox& box : m_checks)
+        boxes.push_back(&box);
+    loadCheckBoxImages(m_checkImages[0], m_checkImages[1], boxes);
     for (int i = 0; i < kButtons; ++i) {
-        if (!m_buttonImages[i].Load((folder + kButtonImages[i]).c_str()))
+        if (!m_buttonImages[i].Load(skinFile(kButtonImages[i]).c_str()))
             continue;
         m_buttons[i].m_images.push_back(&m_buttonImages[i]);
         m_buttons[i].setImage(0);
@@ -195,10 +197,9 @@ void CDiagnosticOscMPDlg::v_activate()
 
 void CDiagnosticOscMPDlg::v_onTimer()
 {
-    if (!g_pDevice || !g_pDevice->m_connected || g_pDevice->m_diagData.count() == 0)
-        return;
     CDiag sample;
-    g_pDevice->m_diagData.getLast(sample);
+    if (!newestSample(sample))
+        return;
     if (m_chart.isPaused()) {
         showCursorValues();
         return;

@@ -278,8 +278,7 @@ void CAdvancedSettingsMPDlg::OnClickedChkStartAuto()
             const bool on = m_valvetronic != FALSE;
             setFlag(r.m_advancedSetup.m_advancedFlags3, kValvetronicFlag, on);
             if (on && (r.m_devInfo.m_flags1 & kObdModuleFlag))
-                showMessageBox(this, translate(L"Enable OBD and Start Mapping from OBD on RPM 2D Map tab"),
-                               L"Kestrelwave", MB_OK);
+                showProgramMessage(this, L"Enable OBD and Start Mapping from OBD on RPM 2D Map tab", MB_OK);
             return true;
         });
     });

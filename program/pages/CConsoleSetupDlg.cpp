@@ -3,6 +3,7 @@
 #include "SettingsDialogsIds.h"
 #include "SettingsHandler.h"
 #include "ShellIds.h"
+#include "SkinDialogTitle.h"
 #include "ValueLists.h"
 #include "translate.h"
 
@@ -70,11 +71,7 @@ void CConsoleSetupDlg::loadImages()
 BOOL CConsoleSetupDlg::OnInitDialog()
 {
     loadImages();
-    const CString title = translate(L"Console Setup").c_str();
-    SetWindowTextW(title);
-    CSkinDlg::OnInitDialog();
-    CWnd::SetWindowTextW(title);
-    m_caption.SetWindowTextW(title);
+    m_caption.SetWindowTextW(initTitledSkinDialog(*this, L"Console Setup"));
     for (size_t i = 0; i < std::size(kLabelIds); ++i)
         m_labels[i].SetWindowTextW(translate(kLabelTexts[i]).c_str());
     rebuildList(m_type, [&] {

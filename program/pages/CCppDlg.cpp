@@ -2,6 +2,7 @@
 
 #include "SettingsDialogsIds.h"
 #include "SettingsHandler.h"
+#include "SkinDialogTitle.h"
 #include "ValueLists.h"
 #include "translate.h"
 
@@ -106,10 +107,7 @@ void CCppDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CCppDlg::OnInitDialog()
 {
-    const CString title = translate(L"Gas Level Sensor").c_str();
-    SetWindowTextW(title);
-    CSkinDlg::OnInitDialog();
-    CWnd::SetWindowTextW(title);
+    initTitledSkinDialog(*this, L"Gas Level Sensor");
     m_header.SetWindowTextW(translate(L"Gas Level").c_str());
     m_typeLabel.SetWindowTextW(translate(L"Gas Level Sensor").c_str());
     rebuildList(m_type, [&] {

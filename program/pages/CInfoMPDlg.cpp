@@ -207,8 +207,7 @@ void CInfoMPDlg::refreshInfo()
     swprintf(version, 64, L"%ls  v %d.%01d", L"", (info.m_version >> 8) & 0xFF, info.m_version & 0xFF);
     m_edits[kVersionEdit].SetWindowTextW(version);
     m_edits[kSerialEdit].SetWindowTextW(info.m_serial.c_str());
-    // No read while a procedure of the program talks to the controller.
-    if (!device.m_connected || ProgramBusy::isSet() || !device.readBlock12())
+    if (!readableDevice() || !device.readBlock12())
         return;
     m_edits[kPetrolTimeEdit].SetWindowTextW(drivingTime(info.m_statistic.gas).c_str());
     m_edits[kGasTimeEdit].SetWindowTextW(drivingTime(info.m_statistic.lpg).c_str());
@@ -228,7 +227,7 @@ void CInfoMPDlg::OnReadErrors()
         CLPGDevice* device = editableDevice();
         unsigned char report[kErrorCodesSize] = {};
         if (!device || !device->readErrorCodes(report)) {
-            showMessageBox(this, translate(L"Can't read error codes from device"), L"Kestrelwave", MB_OK);
+            showProgramMessage(this, L"Can't read error codes from device", MB_OK);
             return;
         }
         emptyLists();
@@ -243,12 +242,12 @@ void CInfoMPDlg::OnClearErrors()
     runSettingsHandler(this, L"CInfoMPDlg::OnClearErrors", [&] {
         CLPGDevice* device = editableDevice();
         if (!device) {
-            showMessageBox(this, translate(L"Can't clear device error codes"), L"Kestrelwave", MB_OK);
+            showProgramMessage(this, L"Can't clear device error codes", MB_OK);
             return;
         }
         PetrolProcedure procedure(this, *device);
         if (!device->reset()) {
-            showMessageBox(this, translate(L"Can't clear device error codes"), L"Kestrelwave", MB_OK);
+            showProgramMessage(this, L"Can't clear device error codes", MB_OK);
             return;
         }
         emptyLists();

@@ -1,6 +1,7 @@
 #include "CInjSizeCalcDlg.h"
 
 #include "SettingsDialogsIds.h"
+#include "SkinDialogTitle.h"
 #include "ValueLists.h"
 #include "translate.h"
 
@@ -82,10 +83,7 @@ void CInjSizeCalcDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CInjSizeCalcDlg::OnInitDialog()
 {
-    const CString title = translate(L"Injectors nozzle size calculator").c_str();
-    SetWindowTextW(title);
-    CSkinDlg::OnInitDialog();
-    CWnd::SetWindowTextW(title);
+    initTitledSkinDialog(*this, L"Injectors nozzle size calculator");
     for (size_t i = 0; i < std::size(kCaptions); ++i)
         m_labels[i].SetWindowTextW(kCaptions[i].translated ? translate(kCaptions[i].text).c_str()
                                                            : kCaptions[i].text);

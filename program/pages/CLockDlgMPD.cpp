@@ -9,6 +9,7 @@
 #include "translate.h"
 
 #include <CLPGDevice.h>
+#include <MakerWord.h>
 #include <UserInterface.h>
 
 #include <cmath>
@@ -340,5 +341,5 @@ void CLockDlgMPD::enableViewPages(bool locked)
 
 void CLockDlgMPD::showLockMessage(const wchar_t* text)
 {
-    showMessageBox(this, translate(text) + L"\n", L"Kestrelwave", MB_ICONERROR);
+    showMessageBox(this, translate(text) + L"\n", kMakerWord, MB_ICONERROR);
 }

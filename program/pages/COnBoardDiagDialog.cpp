@@ -1,6 +1,7 @@
 #include "COnBoardDiagDialog.h"
 
 #include "CheckBoxImages.h"
+#include "FlagCheck.h"
 #include "OnBoardDiagIds.h"
 #include "ProgramBusy.h"
 #include "RoundFunctions.h"
@@ -23,10 +24,12 @@ const int kReadingsVersion = 805;
 const unsigned char kReadingsHardware = '0';
 const double kLimitStep = 0.1;
 
-const UINT kCheckIds[COnBoardDiagDialog::kChecks] = {IDC_OBDG_CHK_INJ_PRESENT, IDC_OBDG_CHK_INJ_CURRENT,
-                                                     IDC_OBDG_CHK_VALVE, IDC_OBDG_CHK_VCC5,
-                                                     IDC_OBDG_CHK_SWITCH};
-const uint8_t kCheckBits[COnBoardDiagDialog::kChecks] = {0x02, 0x01, 0x04, 0x08, 0x10};
+const FlagCheck kFlagChecks[COnBoardDiagDialog::kChecks] = {
+    {IDC_OBDG_CHK_INJ_PRESENT, 0x02, L"COnBoardDiagDialog::OnClickedChkCheckLpgInjPresent"},
+    {IDC_OBDG_CHK_INJ_CURRENT, 0x01, L"COnBoardDiagDialog::OnClickedChkCheckLpgInjCurrent"},
+    {IDC_OBDG_CHK_VALVE, 0x04, L"COnBoardDiagDialog::OnClickedChkCheckValveCurrent"},
+    {IDC_OBDG_CHK_VCC5, 0x08, L"COnBoardDiagDialog::OnClickedChkCheckVcc5Ext"},
+    {IDC_OBDG_CHK_SWITCH, 0x10, L"COnBoardDiagDialog::OnClickedChkCheckSwitchPresent"}};
 const UINT kLimitEditIds[COnBoardDiagDialog::kLimits] = {IDC_OBDG_MAX_INJ_CURRENT, IDC_OBDG_MIN_VALVE_CURRENT,
                                                          IDC_OBDG_MAX_VALVE_CURRENT, IDC_OBDG_MIN_VCC5};
 const UINT kSpinIds[COnBoardDiagDialog::kLimits] = {IDC_OBDG_SPIN_MAX_INJ_CURRENT,
@@ -60,11 +63,13 @@ unsigned word(const unsigned char* data, size_t at)
 
 BEGIN_MESSAGE_MAP(COnBoardDiagDialog, CSkinDlg)
 ON_WM_TIMER()
-ON_BN_CLICKED(IDC_OBDG_CHK_INJ_PRESENT, &COnBoardDiagDialog::OnClickedChkCheckLpgInjPresent)
-ON_BN_CLICKED(IDC_OBDG_CHK_INJ_CURRENT, &COnBoardDiagDialog::OnClickedChkCheckLpgInjCurrent)
-ON_BN_CLICKED(IDC_OBDG_CHK_VALVE, &COnBoardDiagDialog::OnClickedChkCheckValveCurrent)
-ON_BN_CLICKED(IDC_OBDG_CHK_VCC5, &COnBoardDiagDialog::OnClickedChkCheckVcc5Ext)
-ON_BN_CLICKED(IDC_OBDG_CHK_SWITCH, &COnBoardDiagDialog::OnClickedChkCheckSwitchPresent)
+ON_CONTROL_RANGE(BN_CLICKED, IDC_OBDG_CHK_INJ_PRESENT, IDC_OBDG_CHK_INJ_PRESENT,
+                 &COnBoardDiagDialog::onFlagClicked)
+ON_CONTROL_RANGE(BN_CLICKED, IDC_OBDG_CHK_INJ_CURRENT, IDC_OBDG_CHK_INJ_CURRENT,
+                 &COnBoardDiagDialog::onFlagClicked)
+ON_CONTROL_RANGE(BN_CLICKED, IDC_OBDG_CHK_VALVE, IDC_OBDG_CHK_VALVE, &COnBoardDiagDialog::onFlagClicked)
+ON_CONTROL_RANGE(BN_CLICKED, IDC_OBDG_CHK_VCC5, IDC_OBDG_CHK_VCC5, &COnBoardDiagDialog::onFlagClicked)
+ON_CONTROL_RANGE(BN_CLICKED, IDC_OBDG_CHK_SWITCH, IDC_OBDG_CHK_SWITCH, &COnBoardDiagDialog::onFlagClicked)
 ON_NOTIFY(UDN_DELTAPOS, IDC_OBDG_SPIN_MAX_INJ_CURRENT, &COnBoardDiagDialog::OnDeltaposSpinMaxInjCurrent)
 ON_NOTIFY(UDN_DELTAPOS, IDC_OBDG_SPIN_MIN_VALVE_CURRENT, &COnBoardDiagDialog::OnDeltaposSpinMinValveCurrent)
 ON_NOTIFY(UDN_DELTAPOS, IDC_OBDG_SPIN_MAX_VALVE_CURRENT, &COnBoardDiagDialog::OnDeltaposSpinMaxValveCurrent)
@@ -85,8 +90,8 @@ void COnBoardDiagDialog::DoDataExchange(CDataExchange* pDX)
     for (int i = 0; i < kStatics; ++i)
         DDX_Control(pDX, kStaticIds[i], m_statics[i]);
     for (int i = 0; i < kChecks; ++i) {
-        DDX_Control(pDX, kCheckIds[i], m_checkBoxes[i]);
-        DDX_Check(pDX, kCheckIds[i], m_checks[i]);
+        DDX_Control(pDX, kFlagChecks[i].id, m_checkBoxes[i]);
+        DDX_Check(pDX, kFlagChecks[i].id, m_checks[i]);
     }
     for (int i = 0; i < kLimits; ++i) {
         DDX_Control(pDX, kLimitEditIds[i], m_limitEdits[i]);
@@ -105,9 +110,7 @@ BOOL COnBoardDiagDialog::OnInitDialog()
     CSkinDlg::OnInitDialog();
     SetTimer(IDT_ONBOARD_DIAG, kReadingPeriodMs, nullptr);
     if (g_pDevice) {
-        const uint8_t flags = g_pDevice->m_settings.m_advancedSetup.m_circuitFlags;
-        for (int i = 0; i < kChecks; ++i)
-            m_checks[i] = (flags & kCheckBits[i]) != 0;
+        checksFromFlags(kFlagChecks, g_pDevice->m_settings.m_advancedSetup.m_circuitFlags, m_checks);
         for (int i = 0; i < kLimits; ++i)
             showLimit(i);
     }
@@ -123,46 +126,24 @@ void COnBoardDiagDialog::showLimit(int limit)
 
 // Flags change only with a controller to take them: offline the box goes
 // back to what the record holds.
-void COnBoardDiagDialog::checkClicked(int check, const wchar_t* handler)
+void COnBoardDiagDialog::onFlagClicked(UINT id)
 {
-    runSettingsHandler(this, handler, [&] {
+    const int check = flagCheckIndex(kFlagChecks, id);
+    if (check < 0)
+        return;
+    runSettingsHandler(this, kFlagChecks[check].handler, [&] {
         UpdateData(TRUE);
         CLPGDevice* device = editableDevice();
         if (!device) {
             if (g_pDevice)
-                m_checks[check] =
-                    (g_pDevice->m_settings.m_advancedSetup.m_circuitFlags & kCheckBits[check]) != 0;
+                checksFromFlags(kFlagChecks, g_pDevice->m_settings.m_advancedSetup.m_circuitFlags, m_checks);
             UpdateData(FALSE);
             return;
         }
-        setFlag(device->m_settings.m_advancedSetup.m_circuitFlags, kCheckBits[check], m_checks[check] != 0);
+        setFlag(device->m_settings.m_advancedSetup.m_circuitFlags, kFlagChecks[check].bit,
+                m_checks[check] != 0);
         writeSettingsBlock(this, &CLPGDevice::writeBlock35);
     });
-}
-
-void COnBoardDiagDialog::OnClickedChkCheckLpgInjPresent()
-{
-    checkClicked(0, L"COnBoardDiagDialog::OnClickedChkCheckLpgInjPresent");
-}
-
-void COnBoardDiagDialog::OnClickedChkCheckLpgInjCurrent()
-{
-    checkClicked(1, L"COnBoardDiagDialog::OnClickedChkCheckLpgInjCurrent");
-}
-
-void COnBoardDiagDialog::OnClickedChkCheckValveCurrent()
-{
-    checkClicked(2, L"COnBoardDiagDialog::OnClickedChkCheckValveCurrent");
-}
-
-void COnBoardDiagDialog::OnClickedChkCheckVcc5Ext()
-{
-    checkClicked(3, L"COnBoardDiagDialog::OnClickedChkCheckVcc5Ext");
-}
-
-void COnBoardDiagDialog::OnClickedChkCheckSwitchPresent()
-{
-    checkClicked(4, L"COnBoardDiagDialog::OnClickedChkCheckSwitchPresent");
 }
 
 // Each step lands on a whole tenth, so the controller's units, which cut

@@ -28,11 +28,8 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
     afx_msg void OnTimer(UINT_PTR nIDEvent);
-    afx_msg void OnClickedChkCheckLpgInjPresent();
-    afx_msg void OnClickedChkCheckLpgInjCurrent();
-    afx_msg void OnClickedChkCheckValveCurrent();
-    afx_msg void OnClickedChkCheckVcc5Ext();
-    afx_msg void OnClickedChkCheckSwitchPresent();
+    // Every check box: the bit it stands for, written with block 35.
+    afx_msg void onFlagClicked(UINT id);
     afx_msg void OnDeltaposSpinMaxInjCurrent(NMHDR* pHdr, LRESULT* pResult);
     afx_msg void OnDeltaposSpinMinValveCurrent(NMHDR* pHdr, LRESULT* pResult);
     afx_msg void OnDeltaposSpinMaxValveCurrent(NMHDR* pHdr, LRESULT* pResult);
@@ -41,7 +38,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void checkClicked(int check, const wchar_t* handler);
     void spinMoved(int limit, NMHDR* pHdr, LRESULT* pResult, const wchar_t* handler);
     void showLimit(int limit);
     void showReadings();

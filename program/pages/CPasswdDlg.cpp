@@ -1,7 +1,7 @@
 #include "CPasswdDlg.h"
 
 #include "PagesUiIds.h"
-#include "translate.h"
+#include "SkinDialogTitle.h"
 
 namespace {
 
@@ -27,10 +27,6 @@ void CPasswdDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CPasswdDlg::OnInitDialog()
 {
-    const CString title = translate(L"Password").c_str();
-    SetWindowTextW(title);
-    CWnd::SetWindowTextW(title);
-    CSkinDlg::OnInitDialog();
-    m_caption.SetWindowTextW(title);
+    m_caption.SetWindowTextW(initTitledSkinDialog(*this, L"Password"));
     return TRUE;
 }

@@ -13,6 +13,7 @@
 #include <CDiag.h>
 #include <Conversions.h>
 #include <CLPGDevice.h>
+#include <MakerWord.h>
 #include <UserInterface.h>
 
 #include <windows.h>
@@ -26,11 +27,10 @@ const DWORD kAfterResetMs = 1000;
 const DWORD kPetrolSettleOffMs = 5000;
 const DWORD kPetrolSettleOnMs = 10000;
 const double kInjectionTick = 0.025;
-const wchar_t kCaption[] = L"Kestrelwave";
 
 void showInformation(const std::wstring& text)
 {
-    showMessageBox(HWND(nullptr), text, kCaption, MB_ICONINFORMATION);
+    showMessageBox(HWND(nullptr), text, kMakerWord, MB_ICONINFORMATION);
 }
 
 bool readInjectorValues(CLPGDevice& device, uint16_t* values)
@@ -127,7 +127,7 @@ bool CSensorsMPDlg::resetWithoutOwner(CLPGDevice& device)
 {
     if (device.reset())
         return true;
-    showMessageBox(HWND(nullptr), translate(L"Can't write settings to device!"), kCaption, MB_ICONERROR);
+    showProgramMessage(HWND(nullptr), L"Can't write settings to device!", MB_ICONERROR);
     return false;
 }
 

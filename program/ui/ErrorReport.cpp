@@ -1,13 +1,14 @@
 #include "ErrorReport.h"
 
 #include <IError.h>
+#include <MakerWord.h>
 #include <UserInterface.h>
 
 #include <memory>
 #include <string>
 
-void reportError(const wchar_t* handler, IError* error)
+void reportError(const wchar_t* handler, IError* error, HWND owner)
 {
     std::unique_ptr<IError> owned(error);
-    showMessageBox(HWND(nullptr), std::wstring(handler) + L"\n" + owned->format(), L"Kestrelwave", MB_OK);
+    showMessageBox(owner, std::wstring(handler) + L"\n" + owned->format(), kMakerWord, MB_OK);
 }

@@ -1,5 +1,6 @@
 #include "SettingsHandler.h"
 
+#include "ErrorReport.h"
 #include "ProgramBusy.h"
 #include "translate.h"
 
@@ -8,27 +9,19 @@
 #include <UserInterface.h>
 #include <Wfx.h>
 
-#include <memory>
 #include <optional>
 #include <string>
 
-namespace {
-
-const wchar_t kCaption[] = L"Kestrelwave";
-
-void reportHandlerError(CWnd* page, const wchar_t* handler, IError* error)
-{
-    std::unique_ptr<IError> owned(error);
-    showMessageBox(page, std::wstring(handler) + L"()\n" + owned->format(), kCaption, MB_OK);
-}
-
-} // namespace
-
-CLPGDevice* editableDevice()
+CLPGDevice* readableDevice()
 {
     if (g_pDevice == nullptr || !g_pDevice->m_connected || ProgramBusy::isSet())
         return nullptr;
     return g_pDevice;
+}
+
+CLPGDevice* editableDevice()
+{
+    return readableDevice();
 }
 
 void runSettingsHandler(CWnd* page, const wchar_t* handler, const std::function<void()>& body,
@@ -43,7 +36,7 @@ void runSettingsHandler(CWnd* page, const wchar_t* handler, const std::function<
         body();
     } catch (IError* error) {
         wait.reset();
-        reportHandlerError(page, handler, error);
+        reportError((std::wstring(handler) + L"()").c_str(), error, page ? page->GetSafeHwnd() : nullptr);
     }
 }
 
@@ -80,5 +73,5 @@ void showCantWrite(CWnd* page)
 
 void showPageError(CWnd* page, const wchar_t* text)
 {
-    showMessageBox(page, translate(text), kCaption, MB_ICONERROR);
+    showProgramMessage(page, text, MB_ICONERROR);
 }

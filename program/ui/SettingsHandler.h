@@ -20,8 +20,10 @@ class CWnd;
 
 using BlockWrite = bool (CLPGDevice::*)();
 
-// The controller a handler may talk to: connected, and no procedure of the
+// The controller a page may read from: connected, and no procedure of the
 // program pumping messages meanwhile. Null otherwise.
+CLPGDevice* readableDevice();
+// The controller a handler may change. Null otherwise.
 CLPGDevice* editableDevice();
 
 // Runs `body` with the wait cursor shown (unless `waitCursor` is false). An

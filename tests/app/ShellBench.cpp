@@ -119,4 +119,14 @@ std::vector<int> ShellBench::commands()
     return out;
 }
 
+std::vector<kwsim::SimRequest> ShellBench::requestsButSamples()
+{
+    const int kLiveSample = 36;
+    std::vector<kwsim::SimRequest> out;
+    for (const kwsim::SimRequest& r : sim->requests())
+        if (r.cmd != 2 || r.selector != kLiveSample)
+            out.push_back(r);
+    return out;
+}
+
 } // namespace kwtest

@@ -41,6 +41,9 @@ public:
     // since the last clear.
     std::vector<int> selectors();
     std::vector<int> commands();
+    // Every request but the reading thread's live samples, which go on in
+    // real time meanwhile.
+    std::vector<kwsim::SimRequest> requestsButSamples();
 
     std::shared_ptr<kwsim::SimController> sim;
     std::shared_ptr<kwsim::SimLink> link;

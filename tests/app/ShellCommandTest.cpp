@@ -108,7 +108,7 @@ TEST(ShellCommands, LoadSettingsWritesTheFileInOrderOrChangesNothing)
     ASSERT_EQ(1u, bench.boxes.size());
     EXPECT_EQ(L"Can't read device settings from file", bench.boxes[0]);
     EXPECT_EQ(1200.0, bench.device().m_settings.m_base.m_switchRPM);
-    EXPECT_TRUE(bench.sim->requests().empty());
+    EXPECT_TRUE(bench.requestsButSamples().empty());
 
     bench.boxes.clear();
     bench.openPath = good;
@@ -127,7 +127,7 @@ TEST(ShellCommands, LoadSettingsWritesTheFileInOrderOrChangesNothing)
     lock(bench.device());
     bench.sim->clearRequests();
     bench.command(ID_FILE_READ_SETTINGS);
-    EXPECT_TRUE(bench.sim->requests().empty());
+    EXPECT_TRUE(bench.requestsButSamples().empty());
 }
 
 TEST(ShellCommands, RestoreWritesTheFactoryGroupsAndKeepsTheIdentity)
@@ -170,7 +170,7 @@ TEST(ShellCommands, WithoutControllerTheCommandsAskNothing)
     bench.command(ID_SETTINGS_RESTORE);
     ASSERT_EQ(1u, bench.boxes.size());
     EXPECT_EQ(L"Can't write settings to device!", bench.boxes[0]);
-    EXPECT_TRUE(bench.sim->requests().empty());
+    EXPECT_TRUE(bench.requestsButSamples().empty());
     // Without a connection the timer never ran and nothing rescans.
     EXPECT_FALSE(bench.frame().isWatchTimerArmed());
 }

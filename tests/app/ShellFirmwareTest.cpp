@@ -64,7 +64,7 @@ TEST(ShellFirmware, RefusedFilesSendNothing)
     EXPECT_NE(std::wstring::npos,
               bench.boxes[0].find(L"Firmware file has older version than device version."));
     EXPECT_EQ(L"Incorrect firmware file to the controller!", bench.boxes[1]);
-    EXPECT_TRUE(bench.sim->requests().empty());
+    EXPECT_TRUE(bench.requestsButSamples().empty());
     EXPECT_TRUE(bench.device().m_diagThread.isRunning());
 
     // Without a firmware folder for the controller there is nothing to offer.

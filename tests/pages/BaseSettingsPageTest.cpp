@@ -65,9 +65,11 @@ uint8_t flatRunReading()
 void expectUntouched(const Bytes& held, const Bytes& sent, size_t from, size_t to)
 {
     ASSERT_EQ(held.size(), sent.size());
-    for (size_t i = 0; i < held.size(); ++i)
-        if ((i < from || i >= to) && !(held.size() == 28 && i >= 24))
+    for (size_t i = 0; i < held.size(); ++i) {
+        if ((i < from || i >= to) && !(held.size() == 28 && i >= 24)) {
             EXPECT_EQ(int(held[i]), int(sent[i])) << "byte " << i;
+        }
+    }
 }
 
 } // namespace
