@@ -164,9 +164,10 @@ bool COrvoDoc::isDeviceUntouched()
            s.m_fuelQuarter == d.m_fuelQuarter && s.m_fuelRes == d.m_fuelRes && s.m_fuelType == d.m_fuelType;
 }
 
+// A locked controller takes no preset, untouched or not.
 void COrvoDoc::writeInitialSetup()
 {
-    if (!isDeviceUntouched())
+    if (m_device.isLocked() || !isDeviceUntouched())
         return;
     const std::wstring path = presetFilePath(kInitialSettingsPreset);
     HANDLE file =

@@ -51,8 +51,11 @@ public:
     bool readAllSettings();
     bool identify();
     bool readDeviceInfo();
-    // Any of the 8 password bytes set.
+    // Any of the 8 password bytes set, or a lock block that could not be
+    // read in this connection.
     bool isLocked() const;
+    // Controllers from firmware 778 on keep a lock block (block 3).
+    bool hasLockBlock() const;
 
     // Settings blocks of the record; each write that is acknowledged marks
     // the settings as written. Reads leave the record as it was on failure.
@@ -183,11 +186,14 @@ public:
     bool m_hiddenFeatures = false;
     // Block 19 was read in this connection, so its log may be written back.
     bool m_pcConnectionsRead = false;
+    // This controller's lock block could not be read in this connection.
+    bool m_lockUnread = false;
     // Held for every frame exchange and while the port is reopened.
     CSendrelMutex m_mutex;
 
 private:
     bool identifyBootloader();
+    void readLockBlock();
 
     // "NO CONNECTION" for a controller of unknown hardware is said once a run.
     bool m_noConnectionShown = false;

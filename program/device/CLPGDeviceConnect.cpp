@@ -27,6 +27,7 @@ const unsigned short kFamily2BootCode = 223;
 const int kBootloaderVersion = 768;
 const uint16_t kLiveDataAllowed = 0x0055;
 const wchar_t kCantRead[] = L"Can't read settings from device!";
+const int kLockBlockVersion = 778;
 
 const wchar_t* familyName(uint8_t hardware)
 {
@@ -121,6 +122,9 @@ bool CLPGDevice::readAllSettings()
 {
     m_connected = false;
     m_pcConnectionsRead = false;
+    // The lock of the controller connected before is not this one's.
+    m_settings.m_devInfo.m_lockData = {};
+    m_lockUnread = false;
     if (!identify())
         return false;
     if (!readDeviceInfo() && !readDeviceInfo())
@@ -133,13 +137,26 @@ bool CLPGDevice::readAllSettings()
                       &CLPGDevice::readCorrectionMap, &CLPGDevice::readBlock26, &CLPGDevice::readBlock32,
                       &CLPGDevice::readBlock33, &CLPGDevice::readBlock34})
         readOrTell(*this, read);
-    if (m_settings.m_devInfo.m_version >= 778) {
-        readOrTell(*this, &CLPGDevice::readBlock3);
+    if (hasLockBlock()) {
+        readLockBlock();
         readOrTell(*this, &CLPGDevice::readBlock19);
     }
     if (m_settings.m_devInfo.m_version >= 789)
         readOrTell(*this, &CLPGDevice::readBlock35);
     return true;
+}
+
+// A lock that cannot be read must not leave the settings open: the
+// controller counts as locked until a later connection reads its block.
+void CLPGDevice::readLockBlock()
+{
+    if (readBlock3())
+        return;
+    Sleep(kReadAgainPauseMs);
+    if (readBlock3())
+        return;
+    m_lockUnread = true;
+    showDeviceMessage(L"Can't read lock state from device!");
 }
 
 bool CLPGDevice::identify()
@@ -199,5 +216,11 @@ bool CLPGDevice::readDeviceInfo()
 bool CLPGDevice::isLocked() const
 {
     const auto& lock = m_settings.m_devInfo.m_lockData;
-    return std::any_of(lock.begin() + 36, lock.begin() + 44, [](uint8_t b) { return b != 0; });
+    return m_lockUnread ||
+           std::any_of(lock.begin() + 36, lock.begin() + 44, [](uint8_t b) { return b != 0; });
+}
+
+bool CLPGDevice::hasLockBlock() const
+{
+    return m_settings.m_devInfo.m_version >= kLockBlockVersion;
 }

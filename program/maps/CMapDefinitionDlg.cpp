@@ -1,6 +1,7 @@
 #include "CMapDefinitionDlg.h"
 
 #include "MapsUiIds.h"
+#include "SettingsHandler.h"
 #include "SkinDialogTitle.h"
 #include "translate.h"
 
@@ -75,6 +76,7 @@ BOOL CMapDefinitionDlg::OnInitDialog()
     }
     m_ok.SetWindowTextW(translate(L"OK").c_str());
     m_cancel.SetWindowTextW(translate(L"Cancel").c_str());
+    showReadOnlyWhileLocked(*this);
     return TRUE;
 }
 

@@ -113,6 +113,7 @@ BOOL COBDAdvancedDlg::OnInitDialog()
     fillRpmList(record.m_obdAdvSetup.rpm_for_corr);
     for (int i = 0; i < kCodeLists; ++i)
         fillCodeList(m_codeLists[i], record.m_obdAdvSetup.err_to_clear[i]);
+    showReadOnlyWhileLocked(*this);
     return TRUE;
 }
 

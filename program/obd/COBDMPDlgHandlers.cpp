@@ -45,7 +45,7 @@ struct COBDMPDlg::SpinField
 void COBDMPDlg::OnBnClickedButtonread()
 {
     runSettingsHandler(this, L"COBDMPDlg::OnBnClickedButtonread", [&] {
-        CLPGDevice* device = editableDevice();
+        CLPGDevice* device = readableDevice();
         if (!device)
             return;
         setErrorRows({});

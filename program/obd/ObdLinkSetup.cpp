@@ -35,35 +35,52 @@ void waitForInit(uint8_t proto)
         Sleep(kFastInitMs);
 }
 
+bool sameSetup(const COBDSetup& a, const COBDSetup& b)
+{
+    return a.ecu_id_req == b.ecu_id_req && a.ecu_id_resp == b.ecu_id_resp && a.enable == b.enable &&
+           a.baud_rate == b.baud_rate && a.timeout == b.timeout && a.proto == b.proto;
+}
+
+// The record holds what the controller holds: a start-up run that would
+// send the same again sends nothing.
+bool writeTry(CLPGDevice& device, const COBDSetup& held, ObdLinkRun run)
+{
+    if (run == ObdLinkRun::Startup && sameSetup(device.m_settings.m_obdSetup, held))
+        return true;
+    return device.writeBlock18();
+}
+
 ObdLinkResult noneAnswered(CLPGDevice& device, const COBDSetup& found, ObdLinkRun run)
 {
     device.m_obdLinkActive = false;
     device.m_responderId = 0;
     COBDSetup& setup = device.m_settings.m_obdSetup;
+    const COBDSetup held = setup;
     if (run == ObdLinkRun::Startup) {
         setup = found;
     } else {
         setup.enable = 0;
         setup.proto = 0;
     }
-    if (!device.writeBlock18())
+    if (!writeTry(device, held, run))
         return ObdLinkResult::WriteFailed;
     return run == ObdLinkRun::Startup ? ObdLinkResult::Restored : ObdLinkResult::SwitchedOff;
 }
 
-bool tryRows(CLPGDevice& device, uint8_t proto, bool anyProtocol)
+bool tryRows(CLPGDevice& device, uint8_t proto, bool anyProtocol, ObdLinkRun run)
 {
     for (const ObdTry& row : kObdTries)
         if ((anyProtocol || row.proto == proto) &&
-            setupObdProtocol(device, row.requestId, row.baud, row.proto))
+            setupObdProtocol(device, row.requestId, row.baud, row.proto, run))
             return true;
     return false;
 }
 } // namespace
 
-bool setupObdProtocol(CLPGDevice& device, uint32_t requestId, uint8_t baud, uint8_t proto)
+bool setupObdProtocol(CLPGDevice& device, uint32_t requestId, uint8_t baud, uint8_t proto, ObdLinkRun run)
 {
     COBDSetup& setup = device.m_settings.m_obdSetup;
+    const COBDSetup held = setup;
     setup.enable = 1;
     setup.ecu_id_req = requestId;
     setup.ecu_id_resp = CObdDiagnostic::defaultResponseId(requestId, 0);
@@ -71,7 +88,7 @@ bool setupObdProtocol(CLPGDevice& device, uint32_t requestId, uint8_t baud, uint
     if (setup.timeout < kMinTimeout)
         setup.timeout = kMinTimeout;
     setup.proto = proto;
-    if (!device.writeBlock18())
+    if (!writeTry(device, held, run))
         return false;
     waitForInit(proto);
     device.m_responderId = 0;
@@ -91,8 +108,8 @@ ObdLinkResult setupObdAuto(CLPGDevice& device, ObdLinkRun run)
 {
     const COBDSetup found = device.m_settings.m_obdSetup;
     device.m_obdLinkActive = false;
-    if (setupObdProtocol(device, found.ecu_id_req, found.baud_rate, found.proto) ||
-        tryRows(device, 0, true)) {
+    if (setupObdProtocol(device, found.ecu_id_req, found.baud_rate, found.proto, run) ||
+        tryRows(device, 0, true, run)) {
         device.m_obdLinkActive = true;
         return ObdLinkResult::Found;
     }
@@ -103,7 +120,7 @@ ObdLinkResult setupObdForProtocol(CLPGDevice& device, uint8_t proto, ObdLinkRun 
 {
     const COBDSetup found = device.m_settings.m_obdSetup;
     device.m_obdLinkActive = false;
-    if (tryRows(device, proto, false)) {
+    if (tryRows(device, proto, false, run)) {
         device.m_obdLinkActive = true;
         return ObdLinkResult::Found;
     }

@@ -5,7 +5,8 @@
 class CLPGDevice;
 
 // The OBD link of block 18 proved with real requests relayed to the car:
-// each try writes block 18, asks PID 0x06, then the supported PIDs.
+// each try writes block 18 (at start-up only when it changes it), asks PID
+// 0x06, then the supported PIDs.
 
 // One protocol try: the request id (CAN identifier or K-line header), the
 // bit-rate code and the protocol.
@@ -35,8 +36,11 @@ enum class ObdLinkRun
 };
 
 // Writes block 18 for one try and tests it; the responder and the
-// supported PIDs are taken from the answers.
-bool setupObdProtocol(CLPGDevice& device, uint32_t requestId, uint8_t baud, uint8_t proto);
+// supported PIDs are taken from the answers. At start-up block 18 is
+// written only when the try differs from what the controller holds, so a
+// link that answers as found is proved without writing anything.
+bool setupObdProtocol(CLPGDevice& device, uint32_t requestId, uint8_t baud, uint8_t proto,
+                      ObdLinkRun run = ObdLinkRun::UserChoice);
 // The current block-18 values first, then every row of the table.
 ObdLinkResult setupObdAuto(CLPGDevice& device, ObdLinkRun run);
 // The rows of the table with protocol `proto`.

@@ -174,10 +174,10 @@ void CAdvancedSettingsMPDlg::OnClickedCheckInj12v()
 {
     runSettingsHandler(this, L"CAdvancedSettingsMPDlg::OnClickedCheckInj12v", [&] {
         UpdateData(TRUE);
-        if (g_pDevice == nullptr)
+        CSettingsRecord* record = changeableRecord();
+        if (record == nullptr)
             return;
-        setFlag(g_pDevice->m_settings.m_adv.m_engineSignalBehavior, kInjectors12vFlag,
-                m_injectors12v != FALSE);
+        setFlag(record->m_adv.m_engineSignalBehavior, kInjectors12vFlag, m_injectors12v != FALSE);
         if (CLPGDevice* device = editableDevice())
             runPetrolProcedure(this, *device, &CLPGDevice::writeBlock4, L"Can't reset LPG device!");
     });

@@ -86,6 +86,7 @@ BOOL CConsoleSetupDlg::OnInitDialog()
         m_hidePetrol = (r.m_advancedSetup.m_advancedFlags3 & kHidePetrolFlag) != 0;
     }
     UpdateData(FALSE);
+    showReadOnlyWhileLocked(*this);
     return TRUE;
 }
 

@@ -116,6 +116,7 @@ BOOL CCppDlg::OnInitDialog()
     });
     refreshFromRecord();
     SetTimer(kLiveTimer, kLivePeriodMs);
+    showReadOnlyWhileLocked(*this);
     return TRUE;
 }
 

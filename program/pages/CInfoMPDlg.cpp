@@ -224,7 +224,7 @@ void CInfoMPDlg::emptyLists()
 void CInfoMPDlg::OnReadErrors()
 {
     runSettingsHandler(this, L"CInfoMPDlg::OnReadErrors", [&] {
-        CLPGDevice* device = editableDevice();
+        CLPGDevice* device = readableDevice();
         unsigned char report[kErrorCodesSize] = {};
         if (!device || !device->readErrorCodes(report)) {
             showProgramMessage(this, L"Can't read error codes from device", MB_OK);
@@ -240,7 +240,7 @@ void CInfoMPDlg::OnReadErrors()
 void CInfoMPDlg::OnClearErrors()
 {
     runSettingsHandler(this, L"CInfoMPDlg::OnClearErrors", [&] {
-        CLPGDevice* device = editableDevice();
+        CLPGDevice* device = readableDevice();
         if (!device) {
             showProgramMessage(this, L"Can't clear device error codes", MB_OK);
             return;
@@ -279,7 +279,7 @@ void CInfoMPDlg::OnErrorSelected(CGDIpListCtrlRow* row)
 {
     m_freezeList.deleteItems();
     m_freezeList.invalidate();
-    CLPGDevice* device = editableDevice();
+    CLPGDevice* device = readableDevice();
     if (!row || row->m_items.size() < 2 || !device)
         return;
     unsigned char frames[kBlock36DataSize] = {};

@@ -62,6 +62,13 @@ bool passwordBytes(const CString& text, std::string& out)
     return true;
 }
 
+// Only a controller whose lock block was read can be locked or unlocked;
+// one without such a block never gets one.
+bool lockable(const CLPGDevice& device)
+{
+    return device.hasLockBlock() && !device.m_lockUnread;
+}
+
 bool acceptableLength(const std::string& password)
 {
     return !password.empty() && password.size() <= kPasswordSize;
@@ -168,6 +175,7 @@ void CLockDlgMPD::fillHours(CStrValueCmbBox& list, bool on)
 void CLockDlgMPD::showLockState(bool locked)
 {
     m_lockButton.SetWindowTextW(translate(locked ? kUnlock : kSetPassword).c_str());
+    m_lockButton.EnableWindow(!g_pDevice || !g_pDevice->m_connected || lockable(*g_pDevice));
     m_cmbInspection.EnableWindow(!locked);
     m_cmbCredit.EnableWindow(!locked);
     m_chkInspection.EnableWindow(!locked);
@@ -218,6 +226,10 @@ void CLockDlgMPD::setCredit(CLPGDevice& device, unsigned hours)
         showCantWrite(this);
         return;
     }
+    if (!readGasHours(device)) {
+        m_cmbCredit.setSelValue(m_credit ? -1 : 0);
+        return;
+    }
     CSettingsRecord& record = device.m_settings;
     uint8_t& flags = record.m_advancedSetup.m_advancedFlags2;
     const uint8_t before = flags;
@@ -249,6 +261,10 @@ void CLockDlgMPD::OnSelendokCmbSetService()
 
 void CLockDlgMPD::setInspection(CLPGDevice& device, unsigned hours)
 {
+    if (!readGasHours(device)) {
+        m_cmbInspection.setSelValue(m_inspection ? -1 : 0);
+        return;
+    }
     CAdvancedSetup& setup = device.m_settings.m_advancedSetup;
     setFlag(setup.m_advancedFlags, kInspectionBit, hours != 0);
     setup.m_inspectionEnd = endCount(device.m_settings.m_devInfo.m_statistic.lpg, hours);
@@ -257,13 +273,23 @@ void CLockDlgMPD::setInspection(CLPGDevice& device, unsigned hours)
     writeSettingsBlock(this, &CLPGDevice::writeBlock26);
 }
 
+// An end counts from the gas hours the controller holds now: the counter
+// is read only on demand, and another controller may have been connected.
+bool CLockDlgMPD::readGasHours(CLPGDevice& device)
+{
+    if (device.readBlock12())
+        return true;
+    showPageError(this, L"Can't read settings from device!");
+    return false;
+}
+
 void CLockDlgMPD::OnClickedButtonLock()
 {
     runSettingsHandler(
         this, L"CLockDlgMPD::OnClickedButtonLock",
         [&] {
-            CLPGDevice* device = editableDevice();
-            if (!device)
+            CLPGDevice* device = readableDevice();
+            if (!device || !lockable(*device))
                 return;
             CPasswdDlg dialog(nullptr);
             if (dialog.DoModal() != IDOK)

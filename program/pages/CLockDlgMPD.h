@@ -56,6 +56,7 @@ private:
     void showLockState(bool locked);
     void setCredit(CLPGDevice& device, unsigned hours);
     void setInspection(CLPGDevice& device, unsigned hours);
+    bool readGasHours(CLPGDevice& device);
     void lock(CLPGDevice& device, const std::string& typed);
     void unlock(CLPGDevice& device, const std::string& typed);
     bool writeLockImage(CLPGDevice& device, const LockImage& image);

@@ -115,6 +115,7 @@ BOOL COnBoardDiagDialog::OnInitDialog()
             showLimit(i);
     }
     UpdateData(FALSE);
+    showReadOnlyWhileLocked(*this);
     return TRUE;
 }
 
@@ -156,9 +157,10 @@ void COnBoardDiagDialog::spinMoved(int limit, NMHDR* pHdr, LRESULT* pResult, con
     runSettingsHandler(
         this, handler,
         [&] {
-            if (!g_pDevice)
+            CSettingsRecord* record = changeableRecord();
+            if (!record)
                 return;
-            double& value = g_pDevice->m_settings.m_advancedSetup.m_circuitLimits[limit];
+            double& value = record->m_advancedSetup.m_circuitLimits[limit];
             value = std::clamp(round1(value - delta * kLimitStep), 0.0, kLimitMaxima[limit]);
             showLimit(limit);
             if (editableDevice())
@@ -200,7 +202,7 @@ void COnBoardDiagDialog::OnTimer(UINT_PTR nIDEvent)
 // Only controllers with circuit readings are asked for them.
 void COnBoardDiagDialog::showReadings()
 {
-    CLPGDevice* device = editableDevice();
+    CLPGDevice* device = readableDevice();
     if (!device)
         return;
     const CDevInfo& info = device->m_settings.m_devInfo;

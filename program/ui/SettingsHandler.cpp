@@ -19,9 +19,33 @@ CLPGDevice* readableDevice()
     return g_pDevice;
 }
 
+bool settingsLocked()
+{
+    return g_pDevice != nullptr && g_pDevice->m_connected && g_pDevice->isLocked();
+}
+
 CLPGDevice* editableDevice()
 {
-    return readableDevice();
+    return settingsLocked() ? nullptr : readableDevice();
+}
+
+CSettingsRecord* changeableRecord()
+{
+    if (g_pDevice == nullptr || ProgramBusy::isSet() || settingsLocked())
+        return nullptr;
+    return &g_pDevice->m_settings;
+}
+
+void showReadOnlyWhileLocked(CWnd& dialog)
+{
+    if (!settingsLocked())
+        return;
+    for (HWND child = GetWindow(dialog.GetSafeHwnd(), GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        const int id = GetDlgCtrlID(child);
+        if (id != IDOK && id != IDCANCEL)
+            EnableWindow(child, FALSE);
+    }
 }
 
 void runSettingsHandler(CWnd* page, const wchar_t* handler, const std::function<void()>& body,
@@ -42,6 +66,8 @@ void runSettingsHandler(CWnd* page, const wchar_t* handler, const std::function<
 
 bool writeSettingsBlock(CWnd* page, BlockWrite write)
 {
+    if (settingsLocked())
+        return false;
     CLPGDevice* device = g_pDevice;
     if (device != nullptr && (device->*write)())
         return true;
@@ -59,9 +85,10 @@ bool changeSetting(CWnd* page, BlockWrite write, const std::function<bool(CSetti
 
 void changeSettingAlways(CWnd* page, BlockWrite write, const std::function<void(CSettingsRecord&)>& change)
 {
-    if (g_pDevice == nullptr)
+    CSettingsRecord* record = changeableRecord();
+    if (record == nullptr)
         return;
-    change(g_pDevice->m_settings);
+    change(*record);
     if (editableDevice() != nullptr)
         writeSettingsBlock(page, write);
 }

@@ -20,11 +20,25 @@ class CWnd;
 
 using BlockWrite = bool (CLPGDevice::*)();
 
-// The controller a page may read from: connected, and no procedure of the
-// program pumping messages meanwhile. Null otherwise.
+// The one gate of every settings change made from a page or a dialog.
+//
+// The controller a page may ask without changing its settings (reads, live
+// readings, clearing its errors, the unlock itself): connected, and no
+// procedure of the program pumping messages meanwhile. Null otherwise.
 CLPGDevice* readableDevice();
-// The controller a handler may change. Null otherwise.
+// True while a connected controller is locked (a password, or a lock that
+// could not be read): its settings are only shown.
+bool settingsLocked();
+// The controller whose settings a handler may change: readable and not
+// locked. Null otherwise.
 CLPGDevice* editableDevice();
+// The record a handler may change also without a controller (the settings
+// that say so): null without a controller object, while a procedure pumps
+// messages and while a connected controller is locked.
+CSettingsRecord* changeableRecord();
+// While the settings are locked, every control of a dialog but its OK and
+// Cancel buttons is disabled: the dialog only shows them.
+void showReadOnlyWhileLocked(CWnd& dialog);
 
 // Runs `body` with the wait cursor shown (unless `waitCursor` is false). An
 // IError* thrown on the way is shown over `page` under the handler's name
@@ -36,6 +50,7 @@ void runSettingsHandler(CWnd* page, const wchar_t* handler, const std::function<
 
 // Writes one block of the connected controller; a failure shows "Can't
 // write settings to device!" over `page`. The record keeps its change.
+// Nothing is written while the settings are locked.
 bool writeSettingsBlock(CWnd* page, BlockWrite write);
 
 // The common change of one setting: when a controller may be changed,
@@ -45,8 +60,8 @@ bool writeSettingsBlock(CWnd* page, BlockWrite write);
 bool changeSetting(CWnd* page, BlockWrite write, const std::function<bool(CSettingsRecord&)>& change);
 
 // A change the record takes whether or not a controller is connected (the
-// check boxes that say so): `change` edits the record of the controller
-// object, and the block is written only when a controller may be changed.
+// check boxes that say so): `change` edits the changeable record, and the
+// block is written only when a controller may be changed.
 void changeSettingAlways(CWnd* page, BlockWrite write, const std::function<void(CSettingsRecord&)>& change);
 
 // The translated "Can't write settings to device!" over `page`, with the error icon.

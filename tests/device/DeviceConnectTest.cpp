@@ -263,6 +263,51 @@ TEST(DeviceInfo, PasswordBytesLockTheController)
     EXPECT_TRUE(device.isLocked());
 }
 
+// The lock image belongs to the controller of this connection: one
+// connected before, on the same port, never lends it its lock.
+TEST(ReadAllSettings, EveryConnectionReadsItsOwnLock)
+{
+    std::vector<uint8_t> locked(60, 0);
+    locked[36] = '7';
+    const std::vector<uint8_t> open(60, 0);
+    struct Connection
+    {
+        int version;
+        std::vector<uint8_t> block3;
+        bool refused;
+        bool locked;
+        std::vector<std::wstring> messages;
+    };
+    const std::vector<std::wstring> none;
+    const std::vector<std::wstring> unread = {L"Can't read lock state from device!"};
+    // One controller after the other on the same port, as a reconnection finds them.
+    const Connection connections[] = {{805, locked, false, true, none},  {805, open, false, false, none},
+                                      {805, locked, false, true, none},  {777, locked, false, false, none},
+                                      {805, open, true, true, unread},   {805, open, false, false, none},
+                                      {805, locked, true, true, unread}, {777, open, false, false, none}};
+    SimBench bench;
+    bench.open();
+    for (size_t i = 0; i < std::size(connections); ++i) {
+        const Connection& c = connections[i];
+        bench.with([&](kwsim::SimState& s) {
+            s.blocks.setVersion(c.version);
+            s.blocks.set(3, c.block3);
+            s.refusedBlocks.clear();
+            if (c.refused)
+                s.refusedBlocks.insert(3);
+        });
+        bench.messages.clear();
+        ASSERT_TRUE(bench.device->readAllSettings()) << i;
+        EXPECT_EQ(c.locked, bench.device->isLocked()) << i;
+        EXPECT_EQ(c.version >= 778, bench.device->hasLockBlock()) << i;
+        EXPECT_EQ(c.messages, bench.texts()) << i;
+        const auto& image = bench.device->m_settings.m_devInfo.m_lockData;
+        if (c.version < 778) {
+            EXPECT_EQ(open, std::vector<uint8_t>(image.begin(), image.end())) << i;
+        }
+    }
+}
+
 TEST(PortReopen, SamePortAgainOrFalse)
 {
     SimBench bench({}, {4}, 4);

@@ -307,11 +307,23 @@ TEST(ObdPage, AtStartUpALinkThatNoEcuAnswersIsPutBackAsFound)
             ++tries;
             EXPECT_EQ(1, r.payload.at(8)); // never written off
         }
-    EXPECT_EQ(8, tries); // the current values, six rows, then as found
+    // The current values and the first row are what the controller holds:
+    // the five other rows, then as found.
+    EXPECT_EQ(6, tries);
     EXPECT_EQ(kCanOn, bench.sim.block(18));
     EXPECT_FALSE(bench.device().m_obdLinkActive);
     EXPECT_EQ(L"OBD CAN Bus", text(*bench.page, IDC_OBD_CMB_LINK));
     EXPECT_TRUE(bench.messages().empty());
+}
+
+// A link that answers as the controller holds it is proved without a write.
+TEST(ObdPage, AtStartUpALinkThatAnswersAsFoundWritesNothing)
+{
+    ObdBench bench{car({SimEcu::can11()}, kCanOn)};
+    for (const kwsim::SimRequest& r : bench.startup)
+        EXPECT_TRUE(r.cmd == 2 || r.cmd == 25) << int(r.cmd);
+    EXPECT_TRUE(bench.device().m_obdLinkActive);
+    EXPECT_EQ(kCanOn, bench.sim.block(18));
 }
 
 TEST(ObdPage, BankBoxesShowTheRecordAfterARefusedOrFailedClick)

@@ -6,6 +6,7 @@
 #include "InfoPageIds.h"
 #include "OnBoardDiagIds.h"
 #include "PageBench.h"
+#include "RecordImage.h"
 #include "ShellIds.h"
 
 #include <gtest/gtest.h>
@@ -277,4 +278,25 @@ TEST(OnBoardDiagDialog, OfflineSpinsStoreTheLimitAndNothingIsSent)
         ::SendMessageW(dialog.m_hWnd, WM_TIMER, IDT_ONBOARD_DIAG, 0);
         EXPECT_TRUE(bench.traffic().empty());
     });
+}
+
+// Locked: the information page still reads, clears the errors and shows
+// the live readings; the circuit checks and limits only show.
+TEST(OnBoardDiagDialog, LockedControllerIsOnlyAskedForReadings)
+{
+    InfoBench bench;
+    bench.record().m_devInfo.m_lockData[36] = 'K';
+    bench.sim.clearRequests();
+    click(*bench.page, IDC_INFO_READ_ERRORS);
+    EXPECT_EQ(std::vector<std::string>{"2/5"}, bench.traffic());
+    const std::vector<uint8_t> before = recordImage(bench.record());
+    DiagDialogRun run(bench, [&](CDialog& dialog) {
+        EXPECT_TRUE(driveEveryControl(dialog).empty());
+        bench.sim.clearRequests();
+        ::SendMessageW(dialog.m_hWnd, WM_TIMER, IDT_ONBOARD_DIAG, 0);
+        EXPECT_EQ(std::vector<std::string>{"2/50"}, bench.traffic());
+    });
+    EXPECT_TRUE(bench.writes().empty());
+    EXPECT_EQ(before, recordImage(bench.record()));
+    EXPECT_TRUE(bench.messages().empty());
 }

@@ -111,9 +111,7 @@ TEST(LockPage, PasswordsThatCannotLockAndARefusedWriteLeaveTheControllerUnlocked
 
 TEST(LockPage, CreditEndIsWrittenBeforeItsBitAndClearedBitBeforeTheEnd)
 {
-    LockBench bench;
-    ASSERT_TRUE(bench.device().readBlock12()); // gas running time 36000 half-seconds: 5 h
-    bench.sim.clearRequests();
+    LockBench bench; // gas running time 36000 half-seconds: 5 h
 
     choose(*bench.page, IDC_LOCK_CMB_CREDIT, k200);
     EXPECT_EQ((std::vector<int>{19, 26}), bench.writes());
@@ -146,8 +144,6 @@ TEST(LockPage, CreditEndIsWrittenBeforeItsBitAndClearedBitBeforeTheEnd)
 TEST(LockPage, InspectionHasItsOwnBitAndEnd)
 {
     LockBench bench;
-    ASSERT_TRUE(bench.device().readBlock12());
-    bench.sim.clearRequests();
     choose(*bench.page, IDC_LOCK_CMB_INSPECTION, kOn); // "On" counts as 300 hours
     EXPECT_EQ(std::vector<int>{26}, bench.writes());
     const std::vector<uint8_t> block26 = bench.sim.block(26);
@@ -166,6 +162,80 @@ TEST(LockPage, InspectionHasItsOwnBitAndEnd)
     click(*bench.page, IDC_LOCK_CHK_CREDIT);
     EXPECT_EQ(0x02, bench.sim.block(26)[13] & 0x02);
     EXPECT_EQ(0, bench.sim.block(26)[12] & 0x01);
+}
+
+// The ends count from the gas hours of the controller connected now, read
+// when the hours are chosen: straight after connecting, and after a
+// reconnection to another controller.
+TEST(LockPage, EndsCountFromTheGasHoursOfTheControllerConnectedNow)
+{
+    const int k10 = 2, k100 = 5;
+    struct Controller
+    {
+        uint32_t gasCounter; // half-seconds
+        uint32_t wholeHours;
+    } controllers[] = {{90 * 7200 + 3600, 90}, {12 * 7200 + 7199, 12}, {0, 0}};
+    LockBench bench;
+    for (const Controller& c : controllers) {
+        bench.sim.with([&](kwsim::SimState& s) {
+            std::vector<uint8_t> block12 = s.blocks.get(12);
+            kwsim::putU32(block12, 4, c.gasCounter);
+            s.blocks.set(12, block12);
+        });
+        ASSERT_TRUE(bench.device().readAllSettings());
+        bench.page->v_activate();
+        bench.sim.clearRequests();
+        choose(*bench.page, IDC_LOCK_CMB_INSPECTION, k100);
+        EXPECT_EQ((c.wholeHours + 100) * 7200, kwsim::getU32(bench.sim.block(26), 0)) << c.gasCounter;
+        choose(*bench.page, IDC_LOCK_CMB_CREDIT, k10);
+        EXPECT_EQ((c.wholeHours + 10) * 7200, kwsim::getU32(bench.sim.block(19), 0)) << c.gasCounter;
+        EXPECT_EQ((std::vector<int>{26, 19, 26}), bench.writes());
+    }
+
+    // Hours that cannot be read: said, and nothing changes.
+    bench.sim.with([](kwsim::SimState& s) { s.refusedBlocks.insert(12); });
+    const CSettingsRecord before = bench.record();
+    bench.sim.clearRequests();
+    bench.sim.messages.clear();
+    choose(*bench.page, IDC_LOCK_CMB_INSPECTION, kOff);
+    choose(*bench.page, IDC_LOCK_CMB_CREDIT, kOff);
+    EXPECT_TRUE(bench.writes().empty());
+    EXPECT_EQ(std::vector<std::wstring>(2, L"Can't read settings from device!"), bench.messages());
+    EXPECT_EQ(before.m_advancedSetup.m_inspectionEnd, bench.record().m_advancedSetup.m_inspectionEnd);
+    EXPECT_EQ(before.m_devInfo.m_pcConnections, bench.record().m_devInfo.m_pcConnections);
+    EXPECT_EQ(kOn, SendDlgItemMessageW(bench.page->GetSafeHwnd(), IDC_LOCK_CMB_CREDIT, CB_GETCURSEL, 0, 0));
+}
+
+// A controller without a lock block, or whose lock could not be read, is
+// neither locked nor unlocked from the page.
+TEST(LockPage, ControllerWithoutAReadableLockBlockGetsNone)
+{
+    LockBench bench;
+    for (int version : {777, 805}) {
+        bench.sim.with([&](kwsim::SimState& s) {
+            s.blocks.setVersion(version);
+            s.refusedBlocks.clear();
+            if (version >= 778)
+                s.refusedBlocks.insert(3);
+        });
+        ASSERT_TRUE(bench.device().readAllSettings());
+        bench.page->v_activate();
+        EXPECT_FALSE(enabled(*bench.page, IDC_LOCK_BUTTON)) << version;
+        bench.sim.clearRequests();
+        bool asked = false;
+        {
+            uitest::ModalHook hook([&](CDialog& dialog) {
+                asked = true;
+                dialog.SetDlgItemText(IDC_PASSWD_EDIT, L"KEY8");
+                uitest::sendClick(dialog, IDOK);
+            });
+            click(*bench.page, IDC_LOCK_BUTTON);
+        }
+        EXPECT_FALSE(asked) << version;
+        EXPECT_TRUE(bench.writes().empty()) << version;
+    }
+    EXPECT_TRUE(bench.device().isLocked());
+    EXPECT_EQ(L"Unlock", text(*bench.page, IDC_LOCK_BUTTON));
 }
 
 TEST(LockPage, WithoutTheConnectionLogOrAControllerNothingIsWritten)

@@ -1,5 +1,6 @@
 #include "PageBench.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -164,6 +165,54 @@ std::wstring text(CWnd& page, int id)
     wchar_t buffer[512] = {};
     ::GetDlgItemTextW(page.GetSafeHwnd(), id, buffer, 512);
     return buffer;
+}
+
+namespace {
+
+std::wstring className(HWND window)
+{
+    wchar_t name[64] = {};
+    ::GetClassNameW(window, name, 64);
+    return name;
+}
+
+void spinStep(CWnd& dialog, HWND spin, int delta)
+{
+    NMUPDOWN change{};
+    change.hdr.hwndFrom = spin;
+    change.hdr.idFrom = UINT_PTR(::GetDlgCtrlID(spin));
+    change.hdr.code = UDN_DELTAPOS;
+    change.iDelta = delta;
+    ::SendMessageW(dialog.GetSafeHwnd(), WM_NOTIFY, change.hdr.idFrom, LPARAM(&change));
+}
+
+} // namespace
+
+std::vector<int> driveEveryControl(CWnd& dialog)
+{
+    std::vector<HWND> controls;
+    for (HWND c = ::GetWindow(dialog.GetSafeHwnd(), GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT))
+        controls.push_back(c);
+    std::vector<int> enabledIds;
+    for (HWND c : controls) {
+        const int id = ::GetDlgCtrlID(c);
+        if (!::IsWindow(c) || id == IDOK || id == IDCANCEL)
+            continue;
+        if (::IsWindowEnabled(c))
+            enabledIds.push_back(id);
+        const std::wstring kind = className(c);
+        if (kind == L"Button") {
+            toggle(dialog, id);
+        } else if (kind == L"ComboBox") {
+            const int items = int(::SendMessageW(c, CB_GETCOUNT, 0, 0));
+            for (int item = 0; item < std::min(items, 2); ++item)
+                choose(dialog, id, item);
+        } else if (kind == UPDOWN_CLASSW) {
+            spinStep(dialog, c, 1);
+            spinStep(dialog, c, -1);
+        }
+    }
+    return enabledIds;
 }
 
 bool enabled(CWnd& page, int id)

@@ -103,6 +103,10 @@ std::vector<std::wstring> listTexts(CWnd& page, int id);
 std::wstring selectedText(CWnd& page, int id);
 std::wstring text(CWnd& page, int id);
 bool enabled(CWnd& page, int id);
+// Every control of a dialog used once as a user would (buttons and check
+// boxes clicked, each list's first items chosen, spins stepped both ways),
+// its OK and Cancel buttons left alone; the ids of those found enabled.
+std::vector<int> driveEveryControl(CWnd& dialog);
 bool visible(CWnd& page, int id);
 
 } // namespace pagetest

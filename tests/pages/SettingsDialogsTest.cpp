@@ -5,6 +5,7 @@
 #include "CCppDlg.h"
 #include "CInjSizeCalcDlg.h"
 #include "PageBench.h"
+#include "RecordImage.h"
 #include "SettingsDialogsIds.h"
 #include "SettingsWrites.h"
 #include "translate.h"
@@ -195,6 +196,25 @@ TEST(ConsoleSetupDialog, ShowsAndWritesEachOptionOnlyWithAController)
         EXPECT_EQ(L"OLED", selectedText(dialog, IDC_CONSOLE_TYPE));
         EXPECT_TRUE(checked(dialog, IDC_CONSOLE_HIDE_PETROL));
     });
+}
+
+// Opened while the controller is locked, a dialog only shows the settings:
+// its controls are disabled, and used all the same they change nothing.
+TEST(SettingsDialogs, OpenedWhileLockedTheyOnlyShow)
+{
+    PageBench bench;
+    bench.connect();
+    bench.record().m_devInfo.m_lockData[36] = 'K';
+    const std::vector<uint8_t> before = recordImage(bench.record());
+    std::vector<int> enabledIds;
+    runDialog<CConsoleSetupDlg>(bench,
+                                [&](CConsoleSetupDlg& dialog) { enabledIds = driveEveryControl(dialog); });
+    EXPECT_TRUE(enabledIds.empty());
+    runDialog<CCppDlg>(bench, [&](CCppDlg& dialog) { enabledIds = driveEveryControl(dialog); });
+    EXPECT_TRUE(enabledIds.empty());
+    EXPECT_TRUE(bench.traffic().empty());
+    EXPECT_EQ(before, recordImage(bench.record()));
+    EXPECT_TRUE(bench.messages().empty());
 }
 
 // No cylinder count, or a power that is not a positive number, shows

@@ -82,6 +82,28 @@ TEST(SettingsHandler, NothingChangesWithoutAControllerOrInsideAProcedure)
     EXPECT_TRUE(bench.sim.requests().empty());
 }
 
+// A locked controller is only asked: no change reaches its record or the
+// line, also not the changes that an absent controller would let through.
+TEST(SettingsHandler, LockedControllerTakesNoChange)
+{
+    PageBench bench;
+    bench.connect();
+    bench.record().m_devInfo.m_lockData[40] = 'K';
+    const CSettingsRecord before = bench.record();
+    EXPECT_TRUE(settingsLocked());
+    EXPECT_EQ(nullptr, editableDevice());
+    EXPECT_EQ(nullptr, changeableRecord());
+    EXPECT_EQ(&bench.device(), readableDevice());
+    EXPECT_FALSE(changeSetting(nullptr, &CLPGDevice::writeBlock31, raiseSwitchDelay));
+    changeSettingAlways(nullptr, &CLPGDevice::writeBlock31,
+                        [](CSettingsRecord& r) { r.m_base.m_flags ^= 0x40; });
+    EXPECT_FALSE(writeSettingsBlock(nullptr, &CLPGDevice::writeBlock31));
+    EXPECT_EQ(before.m_base.m_switchDelay, bench.record().m_base.m_switchDelay);
+    EXPECT_EQ(before.m_base.m_flags, bench.record().m_base.m_flags);
+    EXPECT_TRUE(bench.sim.requests().empty());
+    EXPECT_TRUE(bench.sim.messages.empty());
+}
+
 TEST(SettingsHandler, FailuresAreSaidAndTheRecordKeepsTheChange)
 {
     PageBench bench;
