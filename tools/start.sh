@@ -54,6 +54,15 @@ locked_block() {
     printf '3:%072d%s%0*d' 0 "$hex" $((48 - ${#hex})) 0
 }
 
+# The lock page takes only letters and digits, at most 8.
+lock_with() {
+    if [[ "$1" =~ ^[A-Za-z0-9]{1,8}$ ]]; then
+        sim_options+=(--block "$(locked_block "$1")")
+    else
+        problems+=("--locked takes a password of 1 to 8 letters and digits, not \"$1\"")
+    fi
+}
+
 parse_options() {
     local password
     while [ $# -gt 0 ]; do
@@ -63,14 +72,15 @@ parse_options() {
             --build) [ -n "${2:-}" ] || { problems+=("--build needs a folder"); return; }
                 build="$2"; shift 2 ;;
             --locked)
-                password=12345678
-                if [ $# -ge 2 ] && [ "${2#-}" = "$2" ]; then password="$2"; typed+=("$1" "$2"); shift; else typed+=("$1"); fi
+                typed+=("$1")
                 shift
-                if [[ "$password" =~ ^[A-Za-z0-9]{1,8}$ ]]; then
-                    sim_options+=(--block "$(locked_block "$password")")
-                else
-                    problems+=("--locked takes a password of 1 to 8 letters and digits, not \"$password\"")
-                fi ;;
+                password=12345678
+                if [ $# -gt 0 ] && [ "${1#-}" = "$1" ]; then
+                    password="$1"
+                    typed+=("$1")
+                    shift
+                fi
+                lock_with "$password" ;;
             -h|--help) usage; exit 0 ;;
             *) sim_options+=("$1"); typed+=("$1"); shift ;;
         esac
