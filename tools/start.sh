@@ -131,8 +131,10 @@ install_missing() {
 
 build_program() {
     [ -f "$build/bin/Kestrelwave.exe" ] || echo "Building Kestrelwave in $build (the first build takes several minutes)"
-    # A release build whose debug information Wine does not load.
-    cmake -S "$root" -B "$build" -G Ninja -DKW_SPLIT_DEBUG_INFO=ON >/dev/null
+    # A release build whose debug information Wine does not load; once set up,
+    # the build itself configures again when it needs to.
+    grep -qs '^KW_SPLIT_DEBUG_INFO:BOOL=ON$' "$build/CMakeCache.txt" ||
+        cmake -S "$root" -B "$build" -G Ninja -DKW_SPLIT_DEBUG_INFO=ON >/dev/null
     cmake --build "$build" --target kestrelwave kwsim kwshot
 }
 
