@@ -160,7 +160,9 @@ cleanup() {
     trap : INT TERM # a second Ctrl-C only hurries the close
     if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
         echo "Ending Kestrelwave"
-        wine "$build/bin/kwshot.exe" --close --timeout 15 >/dev/null 2>&1 && await_end "$program_pid" 5 || true
+        if wine "$build/bin/kwshot.exe" --close --timeout 15 >/dev/null 2>&1; then
+            await_end "$program_pid" 5 || true
+        fi
     fi
     if [ -n "$prefix_used" ]; then
         wineserver -k >/dev/null 2>&1 || true
