@@ -41,7 +41,7 @@ std::vector<double> BackdropCache::lookOf(const IGDIpGradientRectPack& p)
     return look;
 }
 
-void BackdropCache::draw(CDC& dc, IGDIpGradientRectPack& pack, CSize size, const void* background)
+void BackdropCache::draw(CDC& dc, IGDIpGradientRectPack& pack, CSize size, unsigned background)
 {
     std::vector<double> look = lookOf(pack);
     if (m_picture.m_hObject && size == m_size && background == m_background && look == m_look) {

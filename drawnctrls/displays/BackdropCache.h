@@ -13,19 +13,18 @@
 class BackdropCache
 {
 public:
-    // Draws the pack into dc, which holds the background `background`
-    // (identified by its pixel buffer), or copies the picture of last time.
-    void draw(CDC& dc, IGDIpGradientRectPack& pack, CSize size, const void* background);
+    // Draws the pack into dc, which holds the background of that version
+    // (ITransparentCtrl::backgroundVersion), or copies the picture of last time.
+    void draw(CDC& dc, IGDIpGradientRectPack& pack, CSize size, unsigned background);
     // A whole paint of a control that is its own pack: the background it
     // captured, the pack, then `content`, through its memory context.
     template <class Control>
-    void paint(Control& control, CDC& paintDC, CDC& memDC, const void* background,
-               const std::function<void(CDC&)>& content)
+    void paint(Control& control, CDC& paintDC, CDC& memDC, const std::function<void(CDC&)>& content)
     {
         CRect client;
         control.GetClientRect(&client);
         control.beginTransparentPaint(&paintDC);
-        draw(memDC, control, client.Size(), background);
+        draw(memDC, control, client.Size(), control.backgroundVersion());
         content(memDC);
         control.endTransparentPaint(&paintDC);
     }
@@ -35,6 +34,6 @@ private:
 
     CBitmap m_picture;
     CSize m_size;
-    const void* m_background = nullptr;
+    unsigned m_background = 0;
     std::vector<double> m_look;
 };

@@ -335,7 +335,7 @@ BOOL CCellArray::OnSetCursor(CWnd*, UINT, UINT)
 void CCellArray::OnPaint()
 {
     CPaintDC dc(this);
-    m_backdrop.paint(*this, dc, m_memDC, m_bkBits.data(), [this](CDC& mem) { v_draw(mem); });
+    m_backdrop.paint(*this, dc, m_memDC, [this](CDC& mem) { v_draw(mem); });
 }
 
 BOOL CCellArray::OnEraseBkgnd(CDC*)

@@ -314,7 +314,7 @@ Gdiplus::ARGB CGDIpChart3DCtrl::surfaceColor(double value) const
 void CGDIpChart3DCtrl::OnPaint()
 {
     CPaintDC dc(this);
-    m_backdrop.paint(*this, dc, m_memDC, m_bkBits.data(), [this](CDC& mem) { v_draw(mem); });
+    m_backdrop.paint(*this, dc, m_memDC, [this](CDC& mem) { v_draw(mem); });
 }
 
 BOOL CGDIpChart3DCtrl::OnEraseBkgnd(CDC*)

@@ -451,7 +451,7 @@ BOOL CScrollChart::OnEraseBkgnd(CDC*)
 void CScrollChart::OnPaint()
 {
     CPaintDC dc(this);
-    m_backdrop.paint(*this, dc, m_memDC, m_bkBits.data(), [this](CDC& mem) { drawContent(mem); });
+    m_backdrop.paint(*this, dc, m_memDC, [this](CDC& mem) { drawContent(mem); });
 }
 
 void CScrollChart::drawContent(CDC& mem)

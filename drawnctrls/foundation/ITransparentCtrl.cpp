@@ -4,11 +4,48 @@
 
 namespace {
 
+// Larger memory contexts (a page's) go after each paint: they are painted
+// seldom and would hold megabytes each. The memory bitmap is a compatible
+// one: GDI+ draws into a DIB section ten times slower under Wine.
+constexpr long kKeptMemoryPixels = 256 * 256;
+
 BITMAPINFO topDown32(int width, int height)
 {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     return info;
+}
+
+// A 32-bit top-down DIB section selected into a memory context.
+struct DibCanvas
+{
+    CDC dc;
+    CBitmap bitmap;
+    void* bits = nullptr;
+    HGDIOBJ old = nullptr;
+
+    bool make(HDC reference, int w, int h)
+    {
+        BITMAPINFO format = topDown32(w, h);
+        if (!dc.Attach(::CreateCompatibleDC(reference)))
+            return false;
+        if (!bitmap.Attach(::CreateDIBSection(dc.m_hDC, &format, DIB_RGB_COLORS, &bits, nullptr, 0)))
+            return false;
+        old = ::SelectObject(dc.m_hDC, bitmap);
+        return true;
+    }
+    ~DibCanvas()
+    {
+        if (old)
+            ::SelectObject(dc.m_hDC, old);
+    }
+};
+
+bool oneColour(const BYTE* bits, size_t pixels, DWORD& pixel)
+{
+    const DWORD* p = reinterpret_cast<const DWORD*>(bits);
+    pixel = pixels ? p[0] : 0;
+    return std::all_of(p, p + pixels, [pixel](DWORD q) { return q == pixel; });
 }
 
 } // namespace
@@ -33,16 +70,64 @@ CRect ITransparentCtrl::ownerClient() const
 
 bool ITransparentCtrl::backgroundFits(const CRect& client) const
 {
-    return !m_bkBits.empty() && m_bkInfo.bmWidth == client.Width() && m_bkInfo.bmHeight == client.Height();
+    return (m_bkUniform || !m_bkBits.empty()) && m_bkInfo.bmWidth == client.Width() &&
+           m_bkInfo.bmHeight == client.Height();
 }
 
 void ITransparentCtrl::releaseMemory()
 {
+    if (m_memDC.m_hDC && m_memState)
+        m_memDC.RestoreDC(m_memState);
+    m_memState = 0;
     if (m_memDC.m_hDC && m_oldBitmap)
         ::SelectObject(m_memDC.m_hDC, m_oldBitmap);
     m_oldBitmap = nullptr;
     m_memDC.DeleteDC();
     m_bitmap.DeleteObject();
+    m_memSize = CSize();
+}
+
+// The memory context's state is saved for the paint and given back at its
+// end, so nothing the owner selects stays selected between paints.
+void ITransparentCtrl::prepareMemory(CDC* dc, int w, int h)
+{
+    if (m_memDC.m_hDC && m_memSize == CSize(w, h)) {
+        if (m_memState)
+            m_memDC.RestoreDC(m_memState);
+        m_memState = m_memDC.SaveDC();
+        return;
+    }
+    releaseMemory();
+    HDC reference = dc ? dc->m_hDC : ::GetDC(nullptr);
+    m_memDC.Attach(::CreateCompatibleDC(reference));
+    m_bitmap.Attach(::CreateCompatibleBitmap(reference, w, h));
+    if (!dc)
+        ::ReleaseDC(nullptr, reference);
+    m_oldBitmap = ::SelectObject(m_memDC.m_hDC, m_bitmap);
+    m_memSize = CSize(w, h);
+    m_memState = m_memDC.SaveDC();
+}
+
+void ITransparentCtrl::storeBackground(const BYTE* bits, int w, int h)
+{
+    const size_t bytes = size_t(w) * size_t(h) * 4;
+    const bool sameSize = m_bkInfo.bmWidth == w && m_bkInfo.bmHeight == h;
+    DWORD pixel = 0;
+    if (oneColour(bits, bytes / 4, pixel)) {
+        if (m_bkUniform && sameSize && m_bkPixel == pixel)
+            return;
+        std::vector<BYTE>().swap(m_bkBits);
+        m_bkUniform = true;
+        m_bkPixel = pixel;
+    } else {
+        if (!m_bkUniform && sameSize && m_bkBits.size() == bytes &&
+            std::equal(bits, bits + bytes, m_bkBits.begin()))
+            return;
+        m_bkBits.assign(bits, bits + bytes);
+        m_bkUniform = false;
+    }
+    m_bkInfo = BITMAP{0, w, h, w * 4, 1, 32, nullptr};
+    ++m_bkVersion;
 }
 
 void ITransparentCtrl::takeBackground(CBitmap& bitmap)
@@ -55,25 +140,22 @@ void ITransparentCtrl::takeBackground(CBitmap& bitmap)
     HDC screen = ::GetDC(nullptr);
     int rows = ::GetDIBits(screen, bitmap, 0, UINT(info.bmHeight), bits.data(), &format, DIB_RGB_COLORS);
     ::ReleaseDC(nullptr, screen);
-    if (rows != info.bmHeight)
-        return;
-    m_bkInfo = BITMAP{0, info.bmWidth, info.bmHeight, info.bmWidth * 4, 1, 32, nullptr};
-    m_bkBits = std::move(bits);
+    if (rows == info.bmHeight)
+        storeBackground(bits.data(), info.bmWidth, info.bmHeight);
 }
 
-// Copies `part` of `source` into a bitmap of its size and keeps that.
+// Copies `part` of `source` and keeps it.
 void ITransparentCtrl::takeBackgroundPart(CDC& source, const CRect& part)
 {
-    if (part.Width() <= 0 || part.Height() <= 0)
+    const int w = part.Width(), h = part.Height();
+    if (w <= 0 || h <= 0)
         return;
-    CDC mem;
-    mem.CreateCompatibleDC(&source);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&source, part.Width(), part.Height());
-    HGDIOBJ old = ::SelectObject(mem.m_hDC, bitmap);
-    mem.BitBlt(0, 0, part.Width(), part.Height(), &source, part.left, part.top, SRCCOPY);
-    ::SelectObject(mem.m_hDC, old);
-    takeBackground(bitmap);
+    DibCanvas canvas;
+    if (!canvas.make(source.m_hDC, w, h))
+        return;
+    canvas.dc.BitBlt(0, 0, w, h, &source, part.left, part.top, SRCCOPY);
+    ::GdiFlush();
+    storeBackground(static_cast<const BYTE*>(canvas.bits), w, h);
 }
 
 void ITransparentCtrl::parentBkChanged()
@@ -95,21 +177,19 @@ void ITransparentCtrl::parentBkChanged()
 
 void ITransparentCtrl::beginTransparentPaint(CDC* dc)
 {
-    releaseMemory();
     const CRect client = ownerClient();
     const int w = std::max(1, client.Width());
     const int h = std::max(1, client.Height());
-    HDC reference = dc ? dc->m_hDC : ::GetDC(nullptr);
-    m_memDC.Attach(::CreateCompatibleDC(reference));
-    m_bitmap.Attach(::CreateCompatibleBitmap(reference, w, h));
-    if (!dc)
-        ::ReleaseDC(nullptr, reference);
-    m_oldBitmap = ::SelectObject(m_memDC.m_hDC, m_bitmap);
-    if (backgroundFits(client)) {
-        BITMAPINFO format = topDown32(w, h);
-        ::SetDIBits(m_memDC.m_hDC, m_bitmap, 0, UINT(h), m_bkBits.data(), &format, DIB_RGB_COLORS);
-    } else {
+    prepareMemory(dc, w, h);
+    if (!backgroundFits(client)) {
         m_memDC.FillSolidRect(0, 0, w, h, clearedColor());
+    } else if (m_bkUniform) {
+        m_memDC.FillSolidRect(0, 0, w, h,
+                              RGB(m_bkPixel >> 16 & 0xFF, m_bkPixel >> 8 & 0xFF, m_bkPixel & 0xFF));
+    } else {
+        BITMAPINFO format = topDown32(w, h);
+        ::SetDIBitsToDevice(m_memDC.m_hDC, 0, 0, DWORD(w), DWORD(h), 0, 0, 0, UINT(h), m_bkBits.data(),
+                            &format, DIB_RGB_COLORS);
     }
 }
 
@@ -119,9 +199,13 @@ void ITransparentCtrl::endTransparentPaint(CDC* dc)
         return;
     const CRect client = ownerClient();
     dc->BitBlt(0, 0, client.Width(), client.Height(), &m_memDC, 0, 0, SRCCOPY);
-    if (m_oldBitmap)
-        ::SelectObject(m_memDC.m_hDC, m_oldBitmap);
-    m_oldBitmap = nullptr;
+    if (long(m_memSize.cx) * m_memSize.cy > kKeptMemoryPixels) {
+        releaseMemory();
+        return;
+    }
+    if (m_memState)
+        m_memDC.RestoreDC(m_memState);
+    m_memState = 0;
 }
 
 void ITransparentCtrl::beginTransparentPaint()

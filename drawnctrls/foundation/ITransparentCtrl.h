@@ -11,6 +11,8 @@
 // memory context starts with the captured background. A container that
 // composes its own background hands the part under each transparent child
 // to that child (handBackgroundToChildren) instead of a screen capture.
+// A small control keeps its memory context while its size holds; a
+// background of one colour is kept as that colour.
 class PRAMBLEGDIP_API ITransparentCtrl
 {
 public:
@@ -45,8 +47,12 @@ public:
     // of another size: the dialog face colour.
     static COLORREF clearedColor() { return ::GetSysColor(COLOR_BTNFACE); }
 
+    // Changes whenever the control is given another background: what was
+    // drawn over the last one holds until then.
+    unsigned backgroundVersion() const { return m_bkVersion; }
+
 protected:
-    std::vector<BYTE> m_bkBits; // 32-bit top-down rows
+    std::vector<BYTE> m_bkBits; // 32-bit top-down rows; empty for a background of one colour
     BITMAP m_bkInfo{};
     CWnd* m_owner;
     CDC m_memDC;
@@ -57,7 +63,15 @@ private:
     CRect ownerClient() const;
     bool backgroundFits(const CRect& client) const;
     void takeBackgroundPart(CDC& source, const CRect& part);
+    // Keeps `bits` (w x h, 32-bit top-down) unless they are what it holds.
+    void storeBackground(const BYTE* bits, int w, int h);
+    void prepareMemory(CDC* dc, int w, int h);
     void releaseMemory();
 
     HGDIOBJ m_oldBitmap = nullptr;
+    CSize m_memSize;
+    int m_memState = 0; // the memory context's state saved at the start of a paint
+    bool m_bkUniform = false;
+    DWORD m_bkPixel = 0; // the one colour of a uniform background
+    unsigned m_bkVersion = 0;
 };

@@ -53,6 +53,27 @@ struct ProgramPages : PageHostBed
     LoggedPage* left;
 };
 
+// A control that shows nothing but the background it was given.
+class CShowsBackground : public CWnd, public ITransparentCtrl
+{
+public:
+    CShowsBackground() : ITransparentCtrl(this) {}
+
+protected:
+    afx_msg void OnPaint()
+    {
+        beginTransparentPaint();
+        endTransparentPaint();
+    }
+    afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CShowsBackground, CWnd)
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
 } // namespace
 
 TEST(PageHost, InsertedPagesAreInitialisedOnceAndTheLastIsActive)
@@ -375,4 +396,42 @@ TEST(PageDialog, AChildPageThatCannotStandAloneStaysInItsHost)
     ASSERT_TRUE(::IsWindow(page->m_hWnd));
     EXPECT_EQ(::GetParent(page->m_hWnd), host.m_hWnd);
     frame->DestroyWindow();
+}
+
+// The host's gradient runs down its height: after a resize every page, the
+// shown one and one hidden meanwhile, paints its transparent control over
+// the part of the new background that lies under it.
+TEST(PageHost, ResizedPagesPaintTheirControlsOverTheNewBackground)
+{
+    ProgramPages bed;
+    bed.host->m_gradientStart = 0xFFFF0000;
+    bed.host->m_gradientEnd = 0xFF0000FF;
+    bed.host->setCornerFractions(0);
+    CShowsBackground controls[2];
+    for (int i = 0; i < 2; ++i) {
+        bed.pages[size_t(i)]->m_fillBackground = false;
+        ASSERT_TRUE(controls[i].Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(40, 300, 80, 340),
+                                       bed.pages[size_t(i)], 50));
+    }
+    // The control's pixel and the page's beside it, at the same height.
+    auto pixels = [&](int i) {
+        return std::make_pair(clientPixel(controls[i], 5, 5), clientPixel(*bed.pages[size_t(i)], 30, 305));
+    };
+    repaintNow(bed.window);
+    const auto before = pixels(0);
+    EXPECT_EQ(before.second, before.first);
+    EXPECT_NE(rgbOfColorref(ITransparentCtrl::clearedColor()), before.first);
+
+    bed.window.SetWindowPos(nullptr, 0, 0, 1000, 500, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    bed.fill();
+    repaintNow(bed.window);
+    const auto after = pixels(0);
+    EXPECT_EQ(after.second, after.first);
+    EXPECT_NE(before.first, after.first);
+
+    bed.host->activatePage(1);
+    pumpPending();
+    const auto hidden = pixels(1);
+    EXPECT_EQ(hidden.second, hidden.first);
+    EXPECT_EQ(after.first, hidden.first);
 }
