@@ -90,14 +90,13 @@ bool CAutoCalibration::engineRuns(const CDiag& sample)
     return false;
 }
 
-// Counts new samples by their sequence numbers: the store keeps only its
-// newest few hundred, and stays as it is when the reading thread has ended.
+// Counts the samples as they reach the store: the store keeps only its
+// newest few hundred, and a restarted reading thread numbers its samples
+// from 1 again.
 bool CAutoCalibration::collectSamples(int count)
 {
-    CDiag newest;
-    bool haveBase = m_host.newestSample(newest);
-    unsigned base = haveBase ? newest.getSequence() : 0;
     m_host.clearSamples();
+    const unsigned long long base = m_host.samplesReceived();
     int collected = 0;
     unsigned long long lastArrival = m_host.now();
     while (collected < count) {
@@ -106,19 +105,15 @@ bool CAutoCalibration::collectSamples(int count)
             return false;
         if (!m_host.isConnected())
             return fail(L"Error - Connection to the controller lost");
-        if (m_host.newestSample(newest)) {
-            if (!haveBase) {
-                base = newest.getSequence() - 1;
-                haveBase = true;
-            }
-            int reached = int(newest.getSequence() - base);
-            if (reached != collected) {
-                collected = reached;
-                lastArrival = m_host.now();
-            }
-            if (!engineRuns(newest))
-                return false;
+        const int reached =
+            static_cast<int>(std::min<unsigned long long>(m_host.samplesReceived() - base, count));
+        if (reached != collected) {
+            collected = reached;
+            lastArrival = m_host.now();
         }
+        CDiag newest;
+        if (collected > 0 && m_host.newestSample(newest) && !engineRuns(newest))
+            return false;
         if (m_host.now() - lastArrival > kSampleTimeoutMs)
             return fail(L"Error - No data from the controller");
         if (collected >= count)
@@ -184,38 +179,18 @@ bool CAutoCalibration::writeCorrections(double value)
 
 bool CAutoCalibration::keepSwitchSettings(double emulatorDelay)
 {
+    m_host.keepSwitchSettings();
     CBaseSettings& base = m_host.settings().m_base;
     m_keptSwitchRPM = base.m_switchRPM;
     m_keptEmulatorDelay = base.m_emulatorDelay;
-    m_restorePending = true;
     base.m_switchRPM = 1200;
     base.m_emulatorDelay = emulatorDelay;
     return m_host.writeBlock31() || fail(kCantWrite);
 }
 
-// Every exit after the switch settings were changed puts them back.
-void CAutoCalibration::restoreSwitchSettings()
-{
-    if (!m_restorePending)
-        return;
-    m_restorePending = false;
-    CBaseSettings& base = m_host.settings().m_base;
-    base.m_switchRPM = m_keptSwitchRPM;
-    base.m_emulatorDelay = m_keptEmulatorDelay;
-    bool written = false;
-    try {
-        written = m_host.writeBlock31();
-    } catch (IError* error) {
-        delete error;
-    }
-    if (!written)
-        fail(kCantWrite);
-}
-
 bool CAutoCalibration::closeWithCorrection(double value)
 {
     m_host.settings().m_base.m_emulatorDelay = m_keptEmulatorDelay;
-    m_restorePending = false;
     if (!m_host.writeBlock31())
         fail(kCantWrite);
     m_host.settings().fillCorrections(value);
@@ -304,7 +279,6 @@ bool CAutoCalibration::putSwitchSettingsBack()
     CBaseSettings& base = m_host.settings().m_base;
     base.m_emulatorDelay = m_keptEmulatorDelay;
     base.m_switchRPM = m_keptSwitchRPM;
-    m_restorePending = false;
     return m_host.writeBlock31() || fail(kCantWrite);
 }
 
@@ -340,16 +314,16 @@ void CAutoCalibration::endLines(int emptyLines)
     m_host.outputLine(tr(L"Collect petrol map and gas map durring drive."), OutputKind::Plain);
 }
 
+// Whatever the steps left changed, the host's runner puts back on the way out.
 void CAutoCalibration::runGuarded(bool (CAutoCalibration::*steps)())
 {
     m_accumulated = 0;
-    m_restorePending = false;
+    m_finished = false;
     try {
-        (this->*steps)();
+        m_finished = (this->*steps)();
     } catch (IError* error) {
         m_host.reportError(error);
     }
-    restoreSwitchSettings();
 }
 
 void CAutoCalibration::runAutoCalibration()
@@ -370,7 +344,8 @@ void CAutoCalibration::runAutoCalibration()
         autocalibrationPerOneCylinder();
     else
         calibrateAllCylinders();
-    if (curveReset || m_host.applyAfterCalibrationPreset())
+    // The preset belongs to a calibration that came to its end.
+    if (curveReset || (m_finished && m_host.applyAfterCalibrationPreset()))
         m_host.setProgress(0);
     m_running = false;
 }

@@ -16,6 +16,8 @@ public:
     void setOneCylinder(bool oneCylinder) { m_oneCylinder = oneCylinder; }
     bool oneCylinder() const { return m_oneCylinder; }
     bool isRunning() const { return m_running; }
+    // The last run came to its end (not stopped, failed or cut short).
+    bool finished() const { return m_finished; }
     void stop() { m_running = false; }
 
     // The whole run: curve reset, the chosen procedure, the preset.
@@ -38,7 +40,6 @@ private:
     bool engineRuns(const CDiag& sample);
     int cylinders();
     bool keepSwitchSettings(double emulatorDelay);
-    void restoreSwitchSettings();
     bool closeWithCorrection(double value);
     bool setPressureSettings(double pressure);
     bool pressureHighEnough(double pressure);
@@ -67,5 +68,5 @@ private:
     double m_accumulated = 0;
     double m_keptSwitchRPM = 0;
     double m_keptEmulatorDelay = 0;
-    bool m_restorePending = false;
+    bool m_finished = false; // the last procedure came to its end
 };

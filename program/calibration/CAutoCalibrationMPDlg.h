@@ -21,7 +21,7 @@
 class CAutoCalibration;
 class CDiag;
 class CLPGDevice;
-class ICalibrationHost;
+class CDeviceCalibrationHost;
 
 // The page "Auto Calibration": live petrol and gas times per cylinder, the
 // cylinders' outputs switched by hand, the main corrections, and the
@@ -49,7 +49,7 @@ public:
     void v_translate() override;
 
     // The run behind Start, with the page's own host or a test's.
-    void runCalibration(ICalibrationHost& host);
+    void runCalibration(CDeviceCalibrationHost& host);
     bool isRunning() const { return m_calibration != nullptr; }
 
     // What the procedure shows on the page.

@@ -52,27 +52,22 @@ void CAutoCalibrationMPDlg::OnBnClickedStart()
     runCalibration(host);
 }
 
-// The program is busy for the whole run; a close meanwhile stops it.
-void CAutoCalibrationMPDlg::runCalibration(ICalibrationHost& host)
+// The host's runner keeps the program busy for the whole run and hands the
+// controller back at its end; a close meanwhile stops the run.
+void CAutoCalibrationMPDlg::runCalibration(CDeviceCalibrationHost& host)
 {
     UpdateData(TRUE);
     m_output.clear();
     CAutoCalibration calibration(host);
     calibration.setOneCylinder(m_oneCylinder != 0);
-    {
-        ProgramBusy busy([this] {
-            if (m_calibration)
-                m_calibration->stop();
-        });
-        m_calibration = &calibration;
-        enableOutputButtons();
-        try {
-            calibration.runAutoCalibration();
-        } catch (IError* error) {
-            reportError(L"CAutoCalibrationMPDlg::runAutoCalibration()", error);
-        }
-        m_calibration = nullptr;
-    }
+    host.runner().setStopAction([&calibration] { calibration.stop(); });
+    m_calibration = &calibration;
+    enableOutputButtons();
+    host.runner().run([&] {
+        calibration.runAutoCalibration();
+        return calibration.finished();
+    });
+    m_calibration = nullptr;
     enableOutputButtons();
 }
 

@@ -1,10 +1,15 @@
 #include "CDeviceCalibrationHost.h"
 
 #include <CLPGDevice.h>
+#include <UserInterface.h>
 
 #include <windows.h>
 
-CDeviceCalibrationHost::CDeviceCalibrationHost(CLPGDevice& device) : m_device(device) {}
+// The procedures report their own errors; this name covers the rest of the run.
+CDeviceCalibrationHost::CDeviceCalibrationHost(CLPGDevice& device, CWnd* owner)
+    : m_device(device), m_runner(device, owner, L"CAutoCalibrationMPDlg::runAutoCalibration()")
+{
+}
 
 CSettingsRecord& CDeviceCalibrationHost::settings()
 {
@@ -13,27 +18,27 @@ CSettingsRecord& CDeviceCalibrationHost::settings()
 
 bool CDeviceCalibrationHost::isConnected()
 {
-    return m_device.m_connected;
+    return !m_runner.controllerLost();
 }
 
 bool CDeviceCalibrationHost::switchToPetrol()
 {
-    return m_device.switchToPetrol();
+    return m_runner.switchToPetrol();
 }
 
 bool CDeviceCalibrationHost::switchToGas()
 {
-    return m_device.switchToGas();
+    return m_runner.switchToGas();
 }
 
 bool CDeviceCalibrationHost::returnToGas()
 {
-    return m_device.returnToGas();
+    return m_runner.returnToGas();
 }
 
 bool CDeviceCalibrationHost::sendAction23(unsigned char cylinders)
 {
-    return m_device.sendAction23(cylinders);
+    return m_runner.selectCylinders(cylinders);
 }
 
 bool CDeviceCalibrationHost::readBlock31()
@@ -53,27 +58,27 @@ bool CDeviceCalibrationHost::readBlock15()
 
 bool CDeviceCalibrationHost::writeBlock15()
 {
-    return m_device.writeBlock15();
+    return m_runner.write(&CLPGDevice::writeBlock15);
 }
 
 bool CDeviceCalibrationHost::writeBlock26()
 {
-    return m_device.writeBlock26();
+    return m_runner.write(&CLPGDevice::writeBlock26);
 }
 
 bool CDeviceCalibrationHost::writeBlock31()
 {
-    return m_device.writeBlock31();
+    return m_runner.write(&CLPGDevice::writeBlock31);
 }
 
 bool CDeviceCalibrationHost::writeTable7()
 {
-    return m_device.writeTable7();
+    return m_runner.write(&CLPGDevice::writeTable7);
 }
 
 bool CDeviceCalibrationHost::writeTable9()
 {
-    return m_device.writeTable9();
+    return m_runner.write(&CLPGDevice::writeTable9);
 }
 
 bool CDeviceCalibrationHost::applyAfterCalibrationPreset()
@@ -84,6 +89,16 @@ bool CDeviceCalibrationHost::applyAfterCalibrationPreset()
 bool CDeviceCalibrationHost::readDiagSample(CDiag& sample)
 {
     return m_device.readDiagSample(sample) == 0;
+}
+
+void CDeviceCalibrationHost::keepSwitchSettings()
+{
+    m_runner.keepSwitchSettings();
+}
+
+unsigned long long CDeviceCalibrationHost::samplesReceived()
+{
+    return m_device.m_diagData.received();
 }
 
 void CDeviceCalibrationHost::clearSamples()
@@ -107,10 +122,10 @@ void CDeviceCalibrationHost::copySamples(std::vector<CDiag>& out)
 
 void CDeviceCalibrationHost::sleep(int ms)
 {
-    Sleep(DWORD(ms));
+    waitClockSleep(static_cast<unsigned>(ms));
 }
 
 unsigned long long CDeviceCalibrationHost::now()
 {
-    return GetTickCount64();
+    return waitClockNow();
 }

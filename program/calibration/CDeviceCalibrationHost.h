@@ -1,15 +1,21 @@
 #pragma once
 
 #include "ICalibrationHost.h"
+#include "ProcedureRunner.h"
 
 class CLPGDevice;
+class CWnd;
 
 // The controller side of the calibration: the controller object, its
-// live-data store and the system clock. The page adds the windows.
+// live-data store and the system clock. The page adds the windows. The
+// run goes through a procedure runner, which hands the controller back on
+// every way out.
 class CDeviceCalibrationHost : public ICalibrationHost
 {
 public:
-    explicit CDeviceCalibrationHost(CLPGDevice& device);
+    explicit CDeviceCalibrationHost(CLPGDevice& device, CWnd* owner = nullptr);
+
+    ProcedureRunner& runner() { return m_runner; }
 
     CSettingsRecord& settings() override;
     bool isConnected() override;
@@ -27,7 +33,9 @@ public:
     bool writeTable9() override;
     bool applyAfterCalibrationPreset() override;
     bool readDiagSample(CDiag& sample) override;
+    void keepSwitchSettings() override;
     void clearSamples() override;
+    unsigned long long samplesReceived() override;
     bool newestSample(CDiag& sample) override;
     void copySamples(std::vector<CDiag>& out) override;
     void sleep(int ms) override;
@@ -35,4 +43,5 @@ public:
 
 protected:
     CLPGDevice& m_device;
+    ProcedureRunner m_runner;
 };

@@ -10,7 +10,7 @@
 #include <memory>
 
 CPageCalibrationHost::CPageCalibrationHost(CLPGDevice& device, CAutoCalibrationMPDlg& page)
-    : CDeviceCalibrationHost(device), m_page(page)
+    : CDeviceCalibrationHost(device, &page), m_page(page)
 {
 }
 

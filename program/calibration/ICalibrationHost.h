@@ -40,9 +40,15 @@ public:
     // Shows its own box when the write fails; false also when there is no preset.
     virtual bool applyAfterCalibrationPreset() = 0;
     virtual bool readDiagSample(CDiag& sample) = 0;
+    // The switch RPM and emulator delay, noted before the run changes them:
+    // every way out of the run puts them back.
+    virtual void keepSwitchSettings() = 0;
 
     // The live-data store the reading thread fills.
     virtual void clearSamples() = 0;
+    // Every sample that reached the store so far, whatever cleared it or
+    // restarted the reading thread meanwhile.
+    virtual unsigned long long samplesReceived() = 0;
     virtual bool newestSample(CDiag& sample) = 0;
     virtual void copySamples(std::vector<CDiag>& out) = 0;
 

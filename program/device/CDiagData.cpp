@@ -48,6 +48,7 @@ void CDiagData::push(const CDiag& sample)
     if (size() > static_cast<size_t>(kMaxHeld))
         erase(begin(), begin() + kTrimCount);
     push_back(sample);
+    ++m_received;
 }
 
 void CDiagData::copyRange(std::vector<CDiag>& out, int first, int end) const
@@ -56,4 +57,10 @@ void CDiagData::copyRange(std::vector<CDiag>& out, int first, int end) const
     int last = std::min(end, static_cast<int>(size()));
     for (int i = std::max(first, 0); i < last; ++i)
         out.push_back((*this)[static_cast<size_t>(i)]);
+}
+
+unsigned long long CDiagData::received() const
+{
+    CMutexGuard guard(mutex());
+    return m_received;
 }

@@ -30,7 +30,13 @@ public:
     void push(const CDiag& sample);
     // Appends to out the samples first .. min(end, count) - 1, oldest first.
     void copyRange(std::vector<CDiag>& out, int first, int end) const;
+    // Every sample pushed since the store was made. Neither clearing nor
+    // trimming nor a new reading thread (which numbers its samples from 1
+    // again) takes anything from it, so waits count samples with it.
+    unsigned long long received() const;
 
 private:
     CSendrelMutex* mutex() const;
+
+    unsigned long long m_received = 0;
 };

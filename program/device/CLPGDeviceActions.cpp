@@ -116,7 +116,7 @@ bool CLPGDevice::switchToPetrolAndWait()
         unsigned char sample[kLiveSampleSize];
         if (readLiveSample(*this, sample) == 0)
             mode = sample[0];
-        Sleep(kPollPauseMs);
+        waitClockSleep(kPollPauseMs);
         pumpMessages();
         if (mode == kPetrolMode)
             return true;

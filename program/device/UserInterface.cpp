@@ -16,6 +16,7 @@ std::mutex s_hookLock;
 MessageBoxHook s_messageBoxHook;
 std::function<void()> s_pumpHook;
 std::function<void(bool)> s_waitCursorHook;
+WaitClock s_waitClock;
 
 template <class T> void setHook(T& slot, T hook)
 {
@@ -81,15 +82,35 @@ void pumpMessages()
         hook();
 }
 
+void setWaitClock(WaitClock clock)
+{
+    setHook(s_waitClock, std::move(clock));
+}
+
+unsigned long long waitClockNow()
+{
+    const WaitClock clock = hookOf(s_waitClock);
+    return clock.now ? clock.now() : GetTickCount64();
+}
+
+void waitClockSleep(unsigned ms)
+{
+    const WaitClock clock = hookOf(s_waitClock);
+    if (clock.sleep)
+        clock.sleep(ms);
+    else
+        Sleep(ms);
+}
+
 void pumpedSleep(unsigned ms)
 {
-    const ULONGLONG end = GetTickCount64() + ms;
+    const unsigned long long end = waitClockNow() + ms;
     for (;;) {
         pumpMessages();
-        const ULONGLONG now = GetTickCount64();
+        const unsigned long long now = waitClockNow();
         if (now >= end)
             return;
-        Sleep(static_cast<DWORD>(std::min<ULONGLONG>(end - now, 20)));
+        waitClockSleep(static_cast<unsigned>(std::min<unsigned long long>(end - now, 20)));
     }
 }
 

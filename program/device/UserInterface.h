@@ -37,6 +37,19 @@ template <class Wnd> int showProgramMessage(const Wnd* owner, const wchar_t* tex
 // The controller's own messages, over no window.
 int showDeviceMessage(const wchar_t* text, unsigned flags = MB_ICONERROR);
 
+// The clock of the GUI thread's waits (pumped sleeps, procedures, the
+// controller's mode polls). Tests put in a fake one, so that a procedure's
+// seconds pass at once while its messages still flow. Empty members: the
+// system's clock.
+struct WaitClock
+{
+    std::function<unsigned long long()> now; // milliseconds
+    std::function<void(unsigned ms)> sleep;
+};
+void setWaitClock(WaitClock clock);
+unsigned long long waitClockNow();
+void waitClockSleep(unsigned ms);
+
 // Dispatches every pending window message of this thread; the hook, when
 // set, runs at each pump as well.
 void pumpMessages();

@@ -3,7 +3,7 @@
 #include "CObdDetectDlg.h"
 #include "CTranspWaitWnd.h"
 #include "InjectorBankDetection.h"
-#include "ProgramBusy.h"
+#include "ProcedureRunner.h"
 #include "SettingsHandler.h"
 #include "translate.h"
 
@@ -34,12 +34,13 @@ bool runBankDetection(CWnd* page, uint8_t& mask)
     // Cancel changes nothing, so there is nothing to report either.
     if (dialog.DoModal() != IDOK)
         return false;
-    ProgramBusy busy;
+    ProcedureRunner runner(*device, page, L"COBDMPDlg::OnClickedBtnDetect()");
     CTranspWaitWnd wait;
     showWaitWindow(wait);
-    InjectorBankDetection detection(*device, page ? page->GetSafeHwnd() : nullptr);
-    if (detection.run(dialog.m_maxShift) != InjectorBankDetection::Outcome::MaskWritten)
-        return false;
-    mask = detection.mask();
-    return true;
+    InjectorBankDetection detection(runner);
+    const bool written = runner.run(
+        [&] { return detection.run(dialog.m_maxShift) == InjectorBankDetection::Outcome::MaskWritten; });
+    if (written)
+        mask = detection.mask();
+    return written;
 }

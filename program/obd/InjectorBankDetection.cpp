@@ -2,8 +2,7 @@
 
 #include "BlockWire.h"
 #include "CLPGDevice.h"
-#include "UserInterface.h"
-#include "translate.h"
+#include "ProcedureRunner.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,47 +23,45 @@ const int kTrimRounds = 40;
 const unsigned kTrimRoundMs = 30;
 const double kTrimThreshold = 5.0;
 
-uint32_t newestSequence(const CDiagData& store)
-{
-    CDiag newest;
-    store.getLast(newest);
-    return store.count() > 0 ? newest.getSequence() : 0;
-}
-
 } // namespace
 
-InjectorBankDetection::InjectorBankDetection(CLPGDevice& device, HWND owner)
-    : sleep([](unsigned ms) { Sleep(ms); }), m_device(device), m_owner(owner)
+InjectorBankDetection::InjectorBankDetection(ProcedureRunner& runner)
+    : m_runner(runner), m_device(runner.device())
 {
 }
 
 InjectorBankDetection::Outcome InjectorBankDetection::run(double shiftPercent)
 {
     if (!m_device.readBlock15()) {
-        report(L"Can't read settings from device!");
+        m_runner.report(L"Can't read settings from device!");
         return Outcome::Failed;
     }
     m_saved = m_device.m_settings.m_mainCorr.m_mainCorr;
-    const uint32_t switchMark = newestSequence(m_device.m_diagData);
-    if (!m_device.switchToGas()) {
-        report(L"Error - Can't switch to LPG");
+    m_runner.keepCorrections();
+    const unsigned long long switchMark = m_runner.samplesSeen();
+    if (!m_runner.switchToGas()) {
+        m_runner.report(L"Error - Can't switch to LPG");
         return Outcome::Failed;
     }
     uint8_t bank1 = 0;
     const bool detected = detect(shiftPercent, switchMark, bank1);
-    if (!handBack() || !detected)
+    // The mask only goes to a controller that has its own corrections back.
+    if (!m_runner.handBack() || !detected)
         return Outcome::Failed;
     return writeMask(bank1, cylinders());
 }
 
-bool InjectorBankDetection::detect(double shiftPercent, uint32_t switchMark, uint8_t& bank1)
+bool InjectorBankDetection::detect(double shiftPercent, unsigned long long switchMark, uint8_t& bank1)
 {
     double base = 0;
     if (!baseInjectionTime(switchMark, base)) {
-        report(L"Can't detect injector banks - no live data from the engine");
+        if (!m_runner.stopped() && !m_runner.controllerLost())
+            m_runner.report(L"Can't detect injector banks - no live data from the engine");
         return false;
     }
-    const double baseline = measureTrims();
+    double baseline = 0;
+    if (!measureTrims(baseline))
+        return false;
     const double step = base * shiftPercent / 100.0 / kShiftSteps;
     for (int c = 0; c < cylinders(); ++c) {
         bool onBank1 = false;
@@ -78,12 +75,14 @@ bool InjectorBankDetection::detect(double shiftPercent, uint32_t switchMark, uin
 
 // The mean petrol injection time of the cylinders, from samples taken on gas
 // after the switch: older ones may show the engine as it ran before.
-bool InjectorBankDetection::baseInjectionTime(uint32_t switchMark, double& base)
+bool InjectorBankDetection::baseInjectionTime(unsigned long long switchMark, double& base)
 {
-    wait(kSettleMs);
+    if (!m_runner.wait(kSettleMs))
+        return false;
     std::vector<CDiag> samples = freshSamples(switchMark);
     for (int round = 0; round < kExtraRounds && samples.size() < kEnoughSamples; ++round) {
-        wait(kWaitRoundMs);
+        if (!m_runner.wait(kWaitRoundMs))
+            return false;
         samples = freshSamples(switchMark);
     }
     double sum = 0;
@@ -103,15 +102,19 @@ bool InjectorBankDetection::baseInjectionTime(uint32_t switchMark, double& base)
     return true;
 }
 
-std::vector<CDiag> InjectorBankDetection::freshSamples(uint32_t switchMark) const
+// The samples that reached the store since the switch, counted as they came
+// (a restarted reading thread numbers its samples afresh).
+std::vector<CDiag> InjectorBankDetection::freshSamples(unsigned long long switchMark) const
 {
-    std::vector<CDiag> all, fresh;
-    m_device.m_diagData.copyRange(all, 0, m_device.m_diagData.count());
+    const int held = m_device.m_diagData.count();
+    const int fresh =
+        static_cast<int>(std::min<unsigned long long>(held, m_runner.samplesSeen() - switchMark));
+    std::vector<CDiag> all, onGas;
+    m_device.m_diagData.copyRange(all, held - fresh, held);
     for (const CDiag& sample : all)
-        if (sample.getSequence() > switchMark && sample.getMode() == CDiag::kModeGas &&
-            fresh.size() < kMaxSamples)
-            fresh.push_back(sample);
-    return fresh;
+        if (sample.getMode() == CDiag::kModeGas && onGas.size() < kMaxSamples)
+            onGas.push_back(sample);
+    return onGas;
 }
 
 bool InjectorBankDetection::shiftCylinder(int cylinder, double step, double baseline, bool& onBank1)
@@ -119,53 +122,33 @@ bool InjectorBankDetection::shiftCylinder(int cylinder, double step, double base
     Corrections shifted = m_saved;
     for (int k = 0; k < kShiftSteps; ++k) {
         shifted[cylinder] += step;
-        m_changed = true;
-        if (!writeCorrections(shifted))
+        if (!writeCorrections(shifted) || !m_runner.wait(kShiftStepMs))
             return false;
-        wait(kShiftStepMs);
     }
-    wait(kSettleTrimMs);
-    const double trim = measureTrims();
-    onBank1 = trim < baseline && std::fabs(trim - baseline) > kTrimThreshold;
-    if (!writeCorrections(m_saved))
+    double trim = 0;
+    if (!m_runner.wait(kSettleTrimMs) || !measureTrims(trim))
         return false;
-    wait(kSettleTrimMs);
-    return true;
+    onBank1 = trim < baseline && std::fabs(trim - baseline) > kTrimThreshold;
+    return writeCorrections(m_saved) && m_runner.wait(kSettleTrimMs);
 }
 
 // Short- plus long-term trim of bank 1, averaged while the poll refreshes them.
-double InjectorBankDetection::measureTrims()
+bool InjectorBankDetection::measureTrims(double& trim)
 {
     double sum = 0;
     for (int round = 0; round < kTrimRounds; ++round) {
-        pumpMessages();
+        if (!m_runner.wait(kTrimRoundMs))
+            return false;
         sum += m_device.getValue(0) + m_device.getValue(1);
-        sleep(kTrimRoundMs);
     }
-    return sum / kTrimRounds;
+    trim = sum / kTrimRounds;
+    return true;
 }
 
 bool InjectorBankDetection::writeCorrections(const Corrections& corrections)
 {
     m_device.m_settings.m_mainCorr.m_mainCorr = corrections;
-    if (m_device.writeBlock15())
-        return true;
-    report(L"Can't write settings to device!");
-    return false;
-}
-
-// The corrections as read at the start, then the controller's own switching
-// back. A controller left with one cylinder's extra gas must not run on gas.
-bool InjectorBankDetection::handBack()
-{
-    m_device.m_settings.m_mainCorr.m_mainCorr = m_saved;
-    if (m_changed && !m_device.writeBlock15()) {
-        report(L"Can't restore the gas corrections - the controller stays on petrol");
-        m_device.switchToPetrol();
-        return false;
-    }
-    m_device.returnToGas();
-    return true;
+    return m_runner.write(&CLPGDevice::writeBlock15) || m_runner.fail(L"Can't write settings to device!");
 }
 
 // Half of the cylinders on bank 1, or no decision.
@@ -180,24 +163,11 @@ InjectorBankDetection::Outcome InjectorBankDetection::writeMask(uint8_t bank1, i
     m_device.m_settings.m_obdAdvSetup.obd_corr_for_cyl = m_mask;
     if (m_device.writeBlock27(m_device.m_settings.m_obdAdvSetup))
         return Outcome::MaskWritten;
-    report(L"Can't write settings to device!");
+    m_runner.report(L"Can't write settings to device!");
     return Outcome::Failed;
-}
-
-void InjectorBankDetection::wait(unsigned ms)
-{
-    for (unsigned round = 0; round < (ms - 1) / kWaitRoundMs + 1; ++round) {
-        pumpMessages();
-        sleep(kWaitRoundMs);
-    }
 }
 
 int InjectorBankDetection::cylinders() const
 {
     return std::clamp(m_device.m_settings.m_devInfo.m_injCount, 0, 8);
-}
-
-void InjectorBankDetection::report(const wchar_t* text) const
-{
-    showProgramMessage(m_owner, text, MB_ICONERROR);
 }

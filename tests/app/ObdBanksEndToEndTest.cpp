@@ -87,10 +87,10 @@ TEST(ObdBanks, DetectFindsTheBankOfEachCylinderThroughTheWindow)
         EXPECT_EQ(i % 2 == 0, boxChecked(program, kFirstBankBox + 2 * i)) << i;
         EXPECT_EQ(i % 2 == 1, boxChecked(program, kFirstBankBox + 2 * i + 1)) << i;
     }
-    // Ten steps and a restore per cylinder, the closing restore: the
-    // corrections as found (1.0 ms each).
+    // Ten steps and a restore per cylinder, the last one the corrections
+    // as found (1.0 ms each).
     const std::vector<kwsim::SimRequest> corrections = writesOf(sim, 15);
-    ASSERT_EQ(6u * 11 + 1, corrections.size());
+    ASSERT_EQ(6u * 11, corrections.size());
     EXPECT_EQ(std::vector<uint8_t>(kAsFound, kAsFound + 16), corrections.back().payload);
     // Forced gas for the run and handed back after it; the page's timer
     // polled a trim every second tick all along.

@@ -1,10 +1,14 @@
 #include <CAutoCalibration.h>
 #include <CDeviceCalibrationHost.h>
 #include "SamplePacer.h"
+#include <ProcedureFaults.h>
 #include <SimBench.h>
 
 #include <IError.h>
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
 
 namespace {
 // The real controller side with fake time.
@@ -14,10 +18,15 @@ public:
     using CDeviceCalibrationHost::CDeviceCalibrationHost;
 
     std::vector<std::wstring> lines;
+    std::function<void()> onPump;
 
     void sleep(int ms) override { pacer.sleep(ms); }
     unsigned long long now() override { return pacer.now(); }
-    void pumpMessages() override {}
+    void pumpMessages() override
+    {
+        if (onPump)
+            onPump();
+    }
     std::wstring translate(const std::wstring& text) override { return text; }
     void outputLine(const std::wstring& text, OutputKind kind) override
     {
@@ -35,6 +44,29 @@ public:
 private:
     SamplePacer pacer{m_device};
 };
+
+// A car idling with 88 kPa in the reducer, the settings read.
+std::unique_ptr<kwtest::SimBench> idlingCar()
+{
+    auto bench = std::make_unique<kwtest::SimBench>();
+    bench->open();
+    EXPECT_TRUE(bench->device->readAllSettings());
+    bench->with([](kwsim::SimState& s) { s.live.pinned[8] = 100; });
+    bench->clearRequests();
+    return bench;
+}
+
+// One whole run as the page makes it: the calibration inside the host's runner.
+bool calibrate(PacedHost& host, bool oneCylinder)
+{
+    CAutoCalibration calibration(host);
+    calibration.setOneCylinder(oneCylinder);
+    host.runner().setStopAction([&calibration] { calibration.stop(); });
+    return host.runner().run([&] {
+        calibration.runAutoCalibration();
+        return calibration.finished();
+    });
+}
 
 TEST(CalibrationOnTheSimulator, FullRunWritesTheCorrectionsAndPutsTheSwitchSettingsBack)
 {
@@ -70,3 +102,42 @@ TEST(CalibrationOnTheSimulator, FullRunWritesTheCorrectionsAndPutsTheSwitchSetti
     EXPECT_EQ(88, record.m_base.m_pressureRef);
 }
 } // namespace
+
+// Every way out of both calibrations, at every one of their own requests:
+// the controller ends as a finished run leaves it (its own switching, every
+// cylinder on gas, its switch RPM and emulator delay), whatever of the
+// result (corrections, pressures, lock time, curve) was written by then.
+TEST(CalibrationOnTheSimulator, EveryExitHandsTheControllerBack)
+{
+    using kwtest::Exit;
+    // Block 31: the measured switch pressure and pressure reference, and the
+    // PC code that every write of it carries.
+    const kwtest::ResultBytes results{{15, {}}, {26, {}}, {7, {}}, {9, {}}, {31, {5, 13, 24, 25, 26, 27}}};
+    for (bool oneCylinder : {false, true}) {
+        std::unique_ptr<kwtest::SimBench> bench = idlingCar();
+        {
+            PacedHost host(*bench->device);
+            EXPECT_TRUE(calibrate(host, oneCylinder));
+        }
+        const int requests = kwtest::procedureRequests(bench->requests());
+        ASSERT_GT(requests, 20);
+        for (Exit exit : {Exit::Refused, Exit::PortFails, Exit::Closed})
+            for (int n = 1; n <= requests; ++n) {
+                SCOPED_TRACE(std::string(oneCylinder ? "one cylinder, " : "all cylinders, ") +
+                             kwtest::exitName(exit) + " at request " + std::to_string(n));
+                bench = idlingCar();
+                const kwtest::ControllerState before = kwtest::ControllerState::of(*bench);
+                {
+                    kwtest::ProcedureFault fault(*bench, exit, n);
+                    PacedHost host(*bench->device);
+                    host.onPump = [&] { fault.deliver(); };
+                    calibrate(host, oneCylinder);
+                    EXPECT_TRUE(fault.hit());
+                }
+                EXPECT_EQ(
+                    std::vector<std::string>(),
+                    kwtest::handBackDifferences(before, kwtest::ControllerState::of(*bench), results, 4));
+                EXPECT_EQ(std::vector<std::wstring>(), kwtest::leftMessages(*bench));
+            }
+    }
+}

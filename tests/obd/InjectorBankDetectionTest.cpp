@@ -1,5 +1,7 @@
 #include "InjectorBankDetection.h"
 
+#include "ProcedureFaults.h"
+#include "ProcedureRunner.h"
 #include "SimBench.h"
 
 #include <gtest/gtest.h>
@@ -62,13 +64,25 @@ protected:
         });
         bench->clearRequests();
     }
-    void TearDown() override { setMessagePumpHook(nullptr); }
+    void SetUp() override
+    {
+        setWaitClock({[this] { return clock; }, [this](unsigned ms) { clock += ms; }});
+    }
+    void TearDown() override
+    {
+        setMessagePumpHook(nullptr);
+        setWaitClock({});
+    }
 
     Outcome detect(double shift = 100.0)
     {
-        InjectorBankDetection detection(*bench->device, nullptr);
-        detection.sleep = [](unsigned) {};
-        const Outcome outcome = detection.run(shift);
+        ProcedureRunner runner(*bench->device, nullptr, L"detect()");
+        InjectorBankDetection detection(runner);
+        Outcome outcome = Outcome::Failed;
+        runner.run([&] {
+            outcome = detection.run(shift);
+            return true;
+        });
         mask = detection.mask();
         return outcome;
     }
@@ -91,6 +105,7 @@ protected:
     uint32_t sequence = 0;
     std::function<void()> onPump;
     uint8_t mask = 0;
+    unsigned long long clock = 0;
 };
 } // namespace
 
@@ -111,8 +126,8 @@ TEST_F(BankDetection, SixCylindersFindTheOddInjectorsOnBankOne)
     ASSERT_FALSE(steps.empty());
     EXPECT_EQ(1, steps.front());
     EXPECT_EQ(3, steps.back());
-    // Ten steps and a restore per cylinder, and the closing restore.
-    EXPECT_EQ(6 * 11 + 1, std::count(steps.begin(), steps.end(), 115));
+    // Ten steps and a restore per cylinder; nothing is left to restore after them.
+    EXPECT_EQ(6 * 11, std::count(steps.begin(), steps.end(), 115));
     EXPECT_TRUE(bench->messages.empty());
 }
 
@@ -185,9 +200,47 @@ TEST_F(BankDetection, FailedStepsStopAndSaySo)
     EXPECT_EQ(Outcome::Failed, detect());
     EXPECT_EQ(
         (std::vector<std::wstring>{L"Can't write settings to device!",
-                                   L"Can't restore the gas corrections - the controller stays on petrol"}),
+                                   L"Can't restore the gas corrections - the controller stays on petrol\n"
+                                   L"cylinder 1's correction is 1.60 ms"}),
         bench->texts());
-    EXPECT_EQ(2, writesAndActions(15).back());
+    // Held on petrol from the failed restore on: no gas after it.
+    const std::vector<int> steps = writesAndActions(15);
+    const auto petrol = std::find(steps.begin(), steps.end(), 2);
+    ASSERT_NE(steps.end(), petrol);
+    EXPECT_EQ(steps.end(), std::find_if(petrol, steps.end(), [](int s) { return s == 1 || s == 3; }));
     EXPECT_TRUE(onPetrol());
     EXPECT_EQ(0, bench->block(27)[3]);
+}
+
+// Every way out of the detection, at every one of its own requests: the
+// controller gets back its own switching and the corrections it had; only
+// the bank mask of a finished detection stays.
+TEST_F(BankDetection, EveryExitHandsTheControllerBack)
+{
+    using kwtest::Exit;
+    start(vSix(0x0A, 4));
+    EXPECT_EQ(Outcome::MaskWritten, detect());
+    const int requests = kwtest::procedureRequests(bench->requests());
+    ASSERT_GT(requests, 40);
+    const kwtest::ResultBytes mask{{27, {3}}};
+    for (Exit exit : {Exit::Refused, Exit::PortFails, Exit::Closed})
+        for (int n = 1; n <= requests; ++n) {
+            SCOPED_TRACE(std::string(kwtest::exitName(exit)) + " at request " + std::to_string(n));
+            start(vSix(0x0A, 4));
+            const kwtest::ControllerState before = kwtest::ControllerState::of(*bench);
+            {
+                kwtest::ProcedureFault fault(*bench, exit, n);
+                onPump = [&] { fault.deliver(); };
+                const Outcome outcome = detect();
+                onPump = nullptr;
+                EXPECT_TRUE(fault.hit());
+                // A close ends the detection at its next wait.
+                if (exit == Exit::Closed && n < requests - 2) {
+                    EXPECT_NE(Outcome::MaskWritten, outcome);
+                }
+            }
+            EXPECT_EQ(std::vector<std::string>(),
+                      kwtest::handBackDifferences(before, kwtest::ControllerState::of(*bench), mask, 4));
+            EXPECT_EQ(std::vector<std::wstring>(), kwtest::leftMessages(*bench));
+        }
 }

@@ -229,7 +229,9 @@ SimReply SimController::action(uint8_t sel, const std::vector<uint8_t>& payload)
     SimLiveEngine& live = m_state.live;
     const uint8_t argument = payload.size() > 2 ? payload[2] : 0;
     switch (sel) {
-    case 1: // to gas
+    case 1: // held on gas
+        live.forceGas();
+        return ack();
     case 3: // back to the controller's own switching
         live.releaseToAuto();
         return ack();

@@ -108,6 +108,12 @@ void SimLink::failCalls(SimCall call, DWORD error)
     m_failures[static_cast<int>(call)] = error;
 }
 
+void SimLink::failNextCall(SimCall call, DWORD error)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_nextFailures[static_cast<int>(call)] = error;
+}
+
 void SimLink::injectLineErrors(DWORD flags)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -154,6 +160,10 @@ bool SimLink::hasController(unsigned port)
 DWORD SimLink::failure(SimCall call)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    if (DWORD once = m_nextFailures[static_cast<int>(call)]) {
+        m_nextFailures[static_cast<int>(call)] = 0;
+        return once;
+    }
     return m_failures[static_cast<int>(call)];
 }
 

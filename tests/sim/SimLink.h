@@ -69,6 +69,8 @@ public:
     void setReplySplit(size_t atByte, int64_t pauseUs);
     // Every later call of that kind fails with `error` (0 heals it).
     void failCalls(SimCall call, DWORD error);
+    // Only the next call of that kind fails.
+    void failNextCall(SimCall call, DWORD error);
     // Flags the next clearCommError reports.
     void injectLineErrors(DWORD flags);
 
@@ -108,6 +110,7 @@ private:
     size_t m_splitAt = 0;
     int64_t m_splitPauseUs = 0;
     DWORD m_failures[6] = {};
+    DWORD m_nextFailures[6] = {};
     DWORD m_lineErrors = 0;
 };
 

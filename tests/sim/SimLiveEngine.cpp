@@ -46,20 +46,26 @@ void SimLiveEngine::requestMode(uint8_t mode)
 
 void SimLiveEngine::forcePetrol()
 {
-    m_forcedPetrol = true;
+    m_hold = Hold::Petrol;
     requestMode(kPetrol);
+}
+
+void SimLiveEngine::forceGas()
+{
+    m_hold = Hold::Gas;
+    requestMode(kGas);
 }
 
 void SimLiveEngine::releaseToAuto()
 {
-    m_forcedPetrol = false;
+    m_hold = Hold::Own;
     requestMode(kGas);
 }
 
 void SimLiveEngine::reset()
 {
     setMode(kPetrol);
-    m_forcedPetrol = false;
+    m_hold = Hold::Own;
     emulatorBits = 0;
     gasBits = 0;
 }
@@ -104,7 +110,7 @@ std::vector<uint8_t> SimLiveEngine::nextSample(int cylinders)
     drift();
     std::vector<uint8_t> s(kSampleSize, 0);
     s[0] = m_mode;
-    s[1] = m_forcedPetrol ? 2 : (m_mode == kPetrol ? 1 : 0);
+    s[1] = m_hold == Hold::Petrol ? 2 : (m_mode == kPetrol ? 1 : 0);
     s[2] = toByte(m_reducerRaw);
     s[3] = toByte(m_gasTemprRaw);
     s[5] = toByte(117 + noise(1.0)); // about 13.8 V

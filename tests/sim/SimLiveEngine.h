@@ -29,9 +29,20 @@ public:
     void setMode(uint8_t mode); // at once, no delay
     void requestMode(uint8_t mode);
     bool switchPending() const { return m_pending; }
+    // Who chooses the fuel: the controller itself, or the PC holding it on
+    // petrol (action 2) or on gas (action 1) until it hands the controller
+    // back to its own switching (action 3) or restarts it.
+    enum class Hold
+    {
+        Own,
+        Petrol,
+        Gas
+    };
+    Hold hold() const { return m_hold; }
     // Switch to petrol by the PC: the console shows state 2 until the
     // controller is handed back to its own switching.
     void forcePetrol();
+    void forceGas();
     void releaseToAuto();
     void reset(); // the controller restarts on petrol
 
@@ -55,7 +66,7 @@ private:
     bool m_pending = false;
     uint8_t m_target = kGas;
     unsigned m_countdown = 0;
-    bool m_forcedPetrol = false;
+    Hold m_hold = Hold::Own;
     double m_rpm = 850;
     double m_reducerRaw = 150;
     double m_gasTemprRaw = 150;
