@@ -96,11 +96,13 @@ bool COrvoDoc::startDiagThread(const std::wstring& path)
         stopDiagThread();
         return false;
     }
-    if (!g_pThreadManager || !m_device.m_diagThread.start(*g_pThreadManager, &m_device.m_diagData, path))
-        return false;
-    if (m_pMainFrame)
+    const bool started =
+        g_pThreadManager && m_device.m_diagThread.start(*g_pThreadManager, &m_device.m_diagData, path);
+    // A thread that would not end still fills the store: the pages and the
+    // watchdog go on with it.
+    if (m_pMainFrame && (started || m_device.m_diagThread.isRunning()))
         m_pMainFrame->startWatchTimer();
-    return true;
+    return started;
 }
 
 bool COrvoDoc::startDiagThreadDefault()

@@ -78,7 +78,8 @@ private:
     bool writeLoadedSettings();
     void restoreFactorySettings();
     bool writeInitialBlocks();
-    bool programFirmware(const struct FirmwareJob& job, bool bootloader);
+    bool updateFirmware(class ProcedureRunner& runner, struct FirmwareJob& job, bool bootloader);
+    bool programFirmware(const struct FirmwareJob& job, bool bootloader, bool& enteredBootloader);
     void lostAfterUpdate();
     bool finishFirmwareUpdate(uint16_t oldVersion, uint16_t newVersion, bool bootloader);
 

@@ -6,6 +6,7 @@
 #include "CMainFrame.h"
 #include "CTranspWaitWnd.h"
 #include "ErrorReport.h"
+#include "ProcedureRunner.h"
 #include "ProgramBusy.h"
 #include "translate.h"
 
@@ -30,7 +31,7 @@ const uint32_t kFlashStart = 0x1800;
 const uint32_t kEraseBlock = 0x800;
 const int kAttempts = 10;
 const unsigned char kBootRequest = 196;
-const DWORD kBootPauseMs = 1000;
+const unsigned kBootPauseMs = 1000;
 const char* const kAccessCodes[] = {"QM284613", "RM284613", "TM284613"};
 
 struct FirmwareTarget
@@ -206,24 +207,35 @@ bool COrvoDoc::updateDevice(bool bootloader)
     job.flashEnd = target->flashEnd;
     if (!acceptFirmware(job, path, m_device.m_settings.m_devInfo))
         return false;
+    // Until the bootloader takes over, every way out hands the controller
+    // back: gas, the reading thread and with it the timer and the watchdog.
+    ProcedureRunner runner(m_device, nullptr, L"COrvoDoc::OnDeviceUpdate()");
+    return updateFirmware(runner, job, bootloader);
+}
+
+bool COrvoDoc::updateFirmware(ProcedureRunner& runner, FirmwareJob& job, bool bootloader)
+{
     const uint16_t oldVersion = static_cast<uint16_t>(m_device.m_settings.m_devInfo.m_version);
     if (!bootloader)
-        m_device.switchToPetrolAndWait();
+        runner.switchToPetrolAndWait();
     WaitCursor cursor;
-    if (!bootloader) {
-        // Programming needs a quiet line: a thread that would not end stops it here.
-        if (!stopDiagThread()) {
-            showError(kCantUpdate);
-            return false;
-        }
+    // Programming needs a quiet line: a thread that would not end stops it here.
+    if (!bootloader && !runner.stopReadingThread()) {
+        showError(kCantUpdate);
+        return false;
     }
     std::unique_ptr<CTranspWaitWnd> wait;
     if (!bootloader)
         wait = showWaitWindow(m_pMainFrame);
-    if (!programFirmware(job, bootloader)) {
+    bool enteredBootloader = bootloader;
+    const bool programmed = programFirmware(job, bootloader, enteredBootloader);
+    if (enteredBootloader)
+        runner.abandon(); // in its bootloader it takes no application command
+    if (!programmed) {
         wait.reset();
         showError(kCantUpdate);
-        lostAfterUpdate();
+        if (enteredBootloader)
+            lostAfterUpdate();
         return false;
     }
     return finishFirmwareUpdate(oldVersion, job.version, bootloader);
@@ -237,18 +249,21 @@ bool requestBootloader(CLPGDevice& device)
     return device.enterBootloader(kBootRequest, reply);
 }
 
-bool attemptProgramming(CLPGDevice& device, const FirmwareJob& job, bool bootloader)
+bool attemptProgramming(CLPGDevice& device, const FirmwareJob& job, bool bootloader, bool& entered)
 {
     if (!bootloader) {
         for (const char* code : kAccessCodes) {
             device.sendBootCode(code);
-            if (requestBootloader(device))
+            if (requestBootloader(device)) {
+                entered = true;
                 break;
+            }
         }
     }
     if (!requestBootloader(device))
         return false;
-    Sleep(kBootPauseMs);
+    entered = true;
+    pumpedSleep(kBootPauseMs);
     return device.programFlash(kFlashStart, job.flashEnd, kEraseBlock, job.file.getImage(),
                                static_cast<uint16_t>(job.file.getPageCount())) &&
            device.bootCommand96() && device.bootCommand10();
@@ -256,10 +271,10 @@ bool attemptProgramming(CLPGDevice& device, const FirmwareJob& job, bool bootloa
 
 } // namespace
 
-bool COrvoDoc::programFirmware(const FirmwareJob& job, bool bootloader)
+bool COrvoDoc::programFirmware(const FirmwareJob& job, bool bootloader, bool& enteredBootloader)
 {
     for (int attempt = 0; attempt < kAttempts; ++attempt)
-        if (attemptProgramming(m_device, job, bootloader))
+        if (attemptProgramming(m_device, job, bootloader, enteredBootloader))
             return true;
     return false;
 }
@@ -277,7 +292,7 @@ void COrvoDoc::lostAfterUpdate()
 
 bool COrvoDoc::finishFirmwareUpdate(uint16_t oldVersion, uint16_t newVersion, bool bootloader)
 {
-    Sleep(kBootPauseMs);
+    pumpedSleep(kBootPauseMs);
     m_device.connect();
     if (!m_device.m_connected) {
         showError(kCantUpdate);

@@ -4,6 +4,7 @@
 #include "COBDMPDlg.h"
 #include "ObdPageIds.h"
 #include "ObdTroubleCodes.h"
+#include "ProcedureRunner.h"
 #include "ProgramBusy.h"
 #include "SettingsHandler.h"
 #include "translate.h"
@@ -233,16 +234,19 @@ void COBDMPDlg::switchLinkOff(CLPGDevice& device)
     m_edits[3].SetWindowTextW(L"");
 }
 
+// The program is busy while the tries run; the window keeps answering.
 void COBDMPDlg::setupAuto(ObdLinkRun run)
 {
     WaitCursor wait;
-    showLinkResult(setupObdAuto(*g_pDevice, run));
+    ProcedureRunner runner(*g_pDevice, this, L"COBDMPDlg::setupAuto()");
+    showLinkResult(setupObdAuto(runner, run));
 }
 
 void COBDMPDlg::setupForProtocol(uint8_t proto)
 {
     WaitCursor wait;
-    showLinkResult(setupObdForProtocol(*g_pDevice, proto, ObdLinkRun::UserChoice));
+    ProcedureRunner runner(*g_pDevice, this, L"COBDMPDlg::setupForProtocol()");
+    showLinkResult(setupObdForProtocol(runner, proto, ObdLinkRun::UserChoice));
 }
 
 // Block 18 holds the outcome: the protocol found, the link switched off,

@@ -2,9 +2,9 @@
 
 #include "ObdRelay.h"
 
-#include <CLPGDevice.h>
+#include "ProcedureRunner.h"
 
-#include <windows.h>
+#include <CLPGDevice.h>
 
 #include <vector>
 
@@ -14,7 +14,7 @@ const ObdTry kObdTries[6] = {{0x7DF, 2, 3},      {0x18DB33F1, 2, 3}, {0x7DF, 1, 
 namespace {
 const uint8_t kMinTimeout = 8;
 const uint8_t kSlowInit = 1, kFastInit = 2;
-const DWORD kSlowInitMs = 5000, kFastInitMs = 2000;
+const unsigned kSlowInitMs = 5000, kFastInitMs = 2000;
 
 bool answersPid(const std::vector<ObdFrame>& frames, uint8_t pid)
 {
@@ -27,12 +27,13 @@ uint32_t bigEndian(const uint8_t* p)
 }
 
 // The K-line ECU needs its initialisation before the first request.
-void waitForInit(uint8_t proto)
+bool waitForInit(ProcedureRunner& runner, uint8_t proto)
 {
     if (proto == kSlowInit)
-        Sleep(kSlowInitMs);
-    else if (proto == kFastInit)
-        Sleep(kFastInitMs);
+        return runner.wait(kSlowInitMs);
+    if (proto == kFastInit)
+        return runner.wait(kFastInitMs);
+    return !runner.stopped();
 }
 
 bool sameSetup(const COBDSetup& a, const COBDSetup& b)
@@ -67,18 +68,23 @@ ObdLinkResult noneAnswered(CLPGDevice& device, const COBDSetup& found, ObdLinkRu
     return run == ObdLinkRun::Startup ? ObdLinkResult::Restored : ObdLinkResult::SwitchedOff;
 }
 
-bool tryRows(CLPGDevice& device, uint8_t proto, bool anyProtocol, ObdLinkRun run)
+bool tryRows(ProcedureRunner& runner, uint8_t proto, bool anyProtocol, ObdLinkRun run)
 {
-    for (const ObdTry& row : kObdTries)
+    for (const ObdTry& row : kObdTries) {
+        if (runner.stopped())
+            return false;
         if ((anyProtocol || row.proto == proto) &&
-            setupObdProtocol(device, row.requestId, row.baud, row.proto, run))
+            setupObdProtocol(runner, row.requestId, row.baud, row.proto, run))
             return true;
+    }
     return false;
 }
 } // namespace
 
-bool setupObdProtocol(CLPGDevice& device, uint32_t requestId, uint8_t baud, uint8_t proto, ObdLinkRun run)
+bool setupObdProtocol(ProcedureRunner& runner, uint32_t requestId, uint8_t baud, uint8_t proto,
+                      ObdLinkRun run)
 {
+    CLPGDevice& device = runner.device();
     COBDSetup& setup = device.m_settings.m_obdSetup;
     const COBDSetup held = setup;
     setup.enable = 1;
@@ -88,9 +94,8 @@ bool setupObdProtocol(CLPGDevice& device, uint32_t requestId, uint8_t baud, uint
     if (setup.timeout < kMinTimeout)
         setup.timeout = kMinTimeout;
     setup.proto = proto;
-    if (!writeTry(device, held, run))
+    if (!writeTry(device, held, run) || !waitForInit(runner, proto))
         return false;
-    waitForInit(proto);
     device.m_responderId = 0;
     std::vector<ObdFrame> frames;
     if (!relayObd(device, {0x01, 0x06}, frames) || !answersPid(frames, 0x06))
@@ -104,23 +109,25 @@ bool setupObdProtocol(CLPGDevice& device, uint32_t requestId, uint8_t baud, uint
     return true;
 }
 
-ObdLinkResult setupObdAuto(CLPGDevice& device, ObdLinkRun run)
+ObdLinkResult setupObdAuto(ProcedureRunner& runner, ObdLinkRun run)
 {
+    CLPGDevice& device = runner.device();
     const COBDSetup found = device.m_settings.m_obdSetup;
     device.m_obdLinkActive = false;
-    if (setupObdProtocol(device, found.ecu_id_req, found.baud_rate, found.proto, run) ||
-        tryRows(device, 0, true, run)) {
+    if (setupObdProtocol(runner, found.ecu_id_req, found.baud_rate, found.proto, run) ||
+        tryRows(runner, 0, true, run)) {
         device.m_obdLinkActive = true;
         return ObdLinkResult::Found;
     }
     return noneAnswered(device, found, run);
 }
 
-ObdLinkResult setupObdForProtocol(CLPGDevice& device, uint8_t proto, ObdLinkRun run)
+ObdLinkResult setupObdForProtocol(ProcedureRunner& runner, uint8_t proto, ObdLinkRun run)
 {
+    CLPGDevice& device = runner.device();
     const COBDSetup found = device.m_settings.m_obdSetup;
     device.m_obdLinkActive = false;
-    if (tryRows(device, proto, false, run)) {
+    if (tryRows(runner, proto, false, run)) {
         device.m_obdLinkActive = true;
         return ObdLinkResult::Found;
     }

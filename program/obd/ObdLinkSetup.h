@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-class CLPGDevice;
+class ProcedureRunner;
 
 // The OBD link of block 18 proved with real requests relayed to the car:
 // each try writes block 18 (at start-up only when it changes it), asks PID
@@ -35,13 +35,17 @@ enum class ObdLinkRun
     Startup
 };
 
+// The tries run on a procedure runner: the K-line initialisation waits
+// keep the window alive, and a stop (a close) ends the tries as if none had
+// answered.
+
 // Writes block 18 for one try and tests it; the responder and the
 // supported PIDs are taken from the answers. At start-up block 18 is
 // written only when the try differs from what the controller holds, so a
 // link that answers as found is proved without writing anything.
-bool setupObdProtocol(CLPGDevice& device, uint32_t requestId, uint8_t baud, uint8_t proto,
+bool setupObdProtocol(ProcedureRunner& runner, uint32_t requestId, uint8_t baud, uint8_t proto,
                       ObdLinkRun run = ObdLinkRun::UserChoice);
 // The current block-18 values first, then every row of the table.
-ObdLinkResult setupObdAuto(CLPGDevice& device, ObdLinkRun run);
+ObdLinkResult setupObdAuto(ProcedureRunner& runner, ObdLinkRun run);
 // The rows of the table with protocol `proto`.
-ObdLinkResult setupObdForProtocol(CLPGDevice& device, uint8_t proto, ObdLinkRun run);
+ObdLinkResult setupObdForProtocol(ProcedureRunner& runner, uint8_t proto, ObdLinkRun run);

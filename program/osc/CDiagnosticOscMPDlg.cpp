@@ -6,6 +6,7 @@
 #include "IProgramShell.h"
 #include "LiveSample.h"
 #include "OscPageIds.h"
+#include "ProgramBusy.h"
 #include "ShellIds.h"
 #include "SkinFile.h"
 #include "translate.h"
@@ -163,6 +164,10 @@ void CDiagnosticOscMPDlg::onButton(int button)
         m_chart.pause();
         break;
     case IDC_OSC_RECORD:
+        // A new recording restarts the reading thread under a running
+        // procedure's sample counts: refused while one runs.
+        if (ProgramBusy::isSet())
+            break;
         m_chart.record([](const std::wstring& path) {
             return g_pShell && g_pShell->stopDiagThread() && g_pShell->startDiagThread(path);
         });

@@ -68,17 +68,33 @@ void CBaseSettingsMPDlg::OnSelendokCmbFuelType()
 }
 
 // The controller restarts on its new fuel; the CNG flag written with block
-// 26 turns every "LPG" of the captions into "CNG".
+// 26 turns every "LPG" of the captions into "CNG". Until the controller has
+// taken the flag the record keeps the fuel it runs on, and so does the page.
 void CBaseSettingsMPDlg::runFuelChange()
 {
     CLPGDevice* device = editableDevice();
     const double fuel = m_fuelType.getSelValue();
     if (device == nullptr || fuel < 0)
         return;
-    setFlag(device->m_settings.m_advancedSetup.m_advancedFlags, kCngFlag, fuel == 1);
+    uint8_t& flags = device->m_settings.m_advancedSetup.m_advancedFlags;
+    const uint8_t before = flags;
+    setFlag(flags, kCngFlag, fuel == 1);
     PetrolProcedure procedure(this, *device);
     procedure.switchToPetrol();
-    if (!procedure.write(&CLPGDevice::writeBlock26) || !procedure.reset())
+    bool written = false;
+    try {
+        written = procedure.write(&CLPGDevice::writeBlock26);
+    } catch (...) {
+        flags = before;
+        refreshFromRecord();
+        throw;
+    }
+    if (!written) {
+        flags = before;
+        refreshFromRecord();
+        return;
+    }
+    if (!procedure.reset())
         return;
     if (g_pShell != nullptr)
         g_pShell->v_translate();

@@ -246,7 +246,7 @@ void CInfoMPDlg::OnClearErrors()
             return;
         }
         PetrolProcedure procedure(this, *device);
-        if (!device->reset()) {
+        if (!procedure.runner().reset()) {
             showProgramMessage(this, L"Can't clear device error codes", MB_OK);
             return;
         }

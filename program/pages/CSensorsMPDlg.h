@@ -23,6 +23,7 @@
 #include <string>
 
 class CLPGDevice;
+class ProcedureRunner;
 
 // The page "Sensors": sensor types, injector warming, early gas valve, and
 // the grouping of the petrol injectors, set from a list, from the map, by
@@ -77,13 +78,14 @@ private:
     void writeMapChange(CLPGDevice& device);
     void detect(CLPGDevice& device);
     bool detectedGrouping(CLPGDevice& device);
-    void sequenceAdvanceOff(CLPGDevice& device);
-    void sequenceAdvanceOn(CLPGDevice& device);
+    void sequenceAdvanceOff(ProcedureRunner& runner);
+    void sequenceAdvanceOn(ProcedureRunner& runner);
     bool computeAdvanceOrder(CLPGDevice& device, Grouping& order);
     void enableGrouping(bool enable);
     void mapFromRecord();
     Grouping mapBytes();
-    bool resetWithoutOwner(CLPGDevice& device);
+    bool resetWithoutOwner(ProcedureRunner& runner);
+    bool writeStep(ProcedureRunner& runner, bool (CLPGDevice::*block)());
 
     PageHeadingFont m_headerFont;
     CStrValueCmbBox m_cmbLambda;

@@ -4,7 +4,7 @@
 #include "CSensorsMPDlg.h"
 
 #include "PetrolProcedure.h"
-#include "ProgramBusy.h"
+#include "ProcedureRunner.h"
 #include "RoundFunctions.h"
 #include "SensorsPageIds.h"
 #include "SettingsHandler.h"
@@ -23,9 +23,9 @@ namespace {
 const uint8_t k4barBit = 0x10; // m_advancedSetup.m_advancedFlags
 const uint8_t k3barBit = 0x80;
 const uint8_t kSeqAdvanceBit = 0x80; // m_advancedSetup.m_advancedFlags2
-const DWORD kAfterResetMs = 1000;
-const DWORD kPetrolSettleOffMs = 5000;
-const DWORD kPetrolSettleOnMs = 10000;
+const unsigned kAfterResetMs = 1000;
+const unsigned kPetrolSettleOffMs = 5000;
+const unsigned kPetrolSettleOnMs = 10000;
 const double kInjectionTick = 0.025;
 
 void showInformation(const std::wstring& text)
@@ -111,21 +111,25 @@ LRESULT CSensorsMPDlg::OnMapPressed(WPARAM, LPARAM)
 // it, so the next press tries again.
 void CSensorsMPDlg::writeMapChange(CLPGDevice& device)
 {
-    ProgramBusy busy;
+    ProcedureRunner runner(device, this, L"CSensorsMPDlg::PreTranslateMessage()");
     WaitCursor wait;
-    if (!device.switchToPetrol()) {
+    if (!runner.switchToPetrol()) {
         showPageError(this, L"Can't switch to petrol mode");
         return;
     }
     device.m_settings.m_adv.m_injConfMap = mapBytes();
-    if (!writeSettingsBlock(this, &CLPGDevice::writeBlock4) || !resetWithoutOwner(device))
-        return;
-    Sleep(kAfterResetMs);
+    if (writeStep(runner, &CLPGDevice::writeBlock4) && resetWithoutOwner(runner))
+        runner.wait(kAfterResetMs);
 }
 
-bool CSensorsMPDlg::resetWithoutOwner(CLPGDevice& device)
+bool CSensorsMPDlg::writeStep(ProcedureRunner& runner, BlockWrite block)
 {
-    if (device.reset())
+    return runner.write(block) || runner.fail(L"Can't write settings to device!");
+}
+
+bool CSensorsMPDlg::resetWithoutOwner(ProcedureRunner& runner)
+{
+    if (runner.reset())
         return true;
     showProgramMessage(HWND(nullptr), L"Can't write settings to device!", MB_ICONERROR);
     return false;
@@ -144,7 +148,8 @@ void CSensorsMPDlg::OnBtnDetect()
 void CSensorsMPDlg::detect(CLPGDevice& device)
 {
     PetrolProcedure procedure(this, device);
-    if (!device.switchToPetrol()) {
+    ProcedureRunner& runner = procedure.runner();
+    if (!runner.switchToPetrol()) {
         showPageError(this, L"Can't switch to petrol mode");
         return;
     }
@@ -154,13 +159,13 @@ void CSensorsMPDlg::detect(CLPGDevice& device)
         Grouping bytes = sequence;
         m_injMap.setInjConfigMap(bytes.data());
         grouping = mapBytes();
-        if (!writeSettingsBlock(this, &CLPGDevice::writeBlock4) || !resetWithoutOwner(device))
+        if (!writeStep(runner, &CLPGDevice::writeBlock4) || !resetWithoutOwner(runner))
             return;
     }
     if (!detectedGrouping(device))
         return;
     grouping = mapBytes();
-    if (!writeSettingsBlock(this, &CLPGDevice::writeBlock4) || !resetWithoutOwner(device))
+    if (!writeStep(runner, &CLPGDevice::writeBlock4) || !resetWithoutOwner(runner))
         return;
     procedure.finish();
     showInformation(translate(L"Detected petrol injection type: ") +
@@ -188,65 +193,77 @@ void CSensorsMPDlg::OnClickedChkOvertaking180()
         CLPGDevice* device = editableDevice();
         if (!device)
             return;
-        ProgramBusy busy;
-        if (m_seqAdvance)
-            sequenceAdvanceOn(*device);
-        else
-            sequenceAdvanceOff(*device);
+        {
+            ProcedureRunner runner(*device, this, L"CSensorsMPDlg::OnClickedChkOvertaking180()");
+            if (m_seqAdvance)
+                sequenceAdvanceOn(runner);
+            else
+                sequenceAdvanceOff(runner);
+        }
         // The box shows the bit the record holds, whatever step failed.
         showSequenceAdvance(device->m_settings);
         UpdateData(FALSE);
     });
 }
 
-void CSensorsMPDlg::sequenceAdvanceOff(CLPGDevice& device)
+// The engine settles on petrol in a pumped wait: the window stays alive
+// and a close stops the procedure there.
+void CSensorsMPDlg::sequenceAdvanceOff(ProcedureRunner& runner)
 {
-    if (!device.switchToPetrol()) {
+    if (!runner.switchToPetrol()) {
         showCantWrite(this);
         return;
     }
-    Sleep(kPetrolSettleOffMs);
-    uint8_t& flags = device.m_settings.m_advancedSetup.m_advancedFlags2;
+    if (!runner.wait(kPetrolSettleOffMs))
+        return;
+    uint8_t& flags = runner.device().m_settings.m_advancedSetup.m_advancedFlags2;
     flags &= ~kSeqAdvanceBit;
-    if (!writeSettingsBlock(this, &CLPGDevice::writeBlock26)) {
+    if (!writeStep(runner, &CLPGDevice::writeBlock26)) {
         flags |= kSeqAdvanceBit;
         return;
     }
     m_orderText.SetWindowTextW(L"");
     enableGrouping(true);
-    if (writeSettingsBlock(this, &CLPGDevice::reset))
-        Sleep(kAfterResetMs);
+    if (runner.reset())
+        runner.wait(kAfterResetMs);
+    else
+        showCantWrite(this);
 }
 
 // The order is stored first and the bit only once the order is taken.
-void CSensorsMPDlg::sequenceAdvanceOn(CLPGDevice& device)
+void CSensorsMPDlg::sequenceAdvanceOn(ProcedureRunner& runner)
 {
+    CLPGDevice& device = runner.device();
     CSettingsRecord& r = device.m_settings;
     if (!equalByCylinders(r.m_adv.m_injConfMap.data(), groupingPattern(kSequence).data())) {
         showInformation(translate(L"Option is only for full sequencial petrol injection!"));
         return;
     }
-    if (!device.switchToPetrol()) {
+    if (!runner.switchToPetrol()) {
         showCantWrite(this);
         return;
     }
-    Sleep(kPetrolSettleOnMs);
+    if (!runner.wait(kPetrolSettleOnMs))
+        return;
     Grouping order;
     if (!computeAdvanceOrder(device, order))
         return;
     r.m_advancedSetup.m_injAdvanceOrder = order;
-    if (!writeSettingsBlock(this, &CLPGDevice::writeBlock35))
+    if (!writeStep(runner, &CLPGDevice::writeBlock35))
         return;
     uint8_t& flags = r.m_advancedSetup.m_advancedFlags2;
     flags |= kSeqAdvanceBit;
-    if (!writeSettingsBlock(this, &CLPGDevice::writeBlock26)) {
+    if (!writeStep(runner, &CLPGDevice::writeBlock26)) {
         flags &= ~kSeqAdvanceBit;
         return;
     }
     m_orderText.SetWindowTextW(advanceOrderText(order).c_str());
     enableGrouping(false);
-    if (writeSettingsBlock(this, &CLPGDevice::reset))
-        Sleep(kAfterResetMs);
+    if (!runner.reset()) {
+        showCantWrite(this);
+        return;
+    }
+    runner.wait(kAfterResetMs);
     enableGrouping(true);
 }
 

@@ -2,18 +2,18 @@
 
 #include <CDiag.h>
 #include <CLPGDevice.h>
-#include <UserInterface.h>
-
-#include <windows.h>
 
 namespace {
 
 const unsigned char kPetrolMode = 2;
-const DWORD kAfterResetMs = 1000;
+const unsigned kAfterResetMs = 1000;
 
 } // namespace
 
-PetrolProcedure::PetrolProcedure(CWnd* page, CLPGDevice& device) : m_page(page), m_device(device)
+// An error object thrown on the way goes to the page's handler; the runner
+// hands the controller back as the stack unwinds.
+PetrolProcedure::PetrolProcedure(CWnd* page, CLPGDevice& device)
+    : m_runner(device, page, L"PetrolProcedure"), m_page(page)
 {
     CDiag newest;
     device.m_diagData.getLast(newest);
@@ -22,12 +22,14 @@ PetrolProcedure::PetrolProcedure(CWnd* page, CLPGDevice& device) : m_page(page),
 
 bool PetrolProcedure::switchToPetrol()
 {
-    return m_device.switchToPetrolAndWait();
+    return m_runner.switchToPetrolAndWait();
 }
 
 bool PetrolProcedure::write(BlockWrite block)
 {
-    if ((m_device.*block)())
+    if (m_runner.stopped())
+        return false;
+    if (m_runner.write(block))
         return true;
     showCantWrite(m_page);
     return false;
@@ -35,18 +37,20 @@ bool PetrolProcedure::write(BlockWrite block)
 
 bool PetrolProcedure::reset(const wchar_t* failureText)
 {
-    if (m_device.reset())
+    if (m_runner.stopped())
+        return false;
+    if (m_runner.reset())
         return true;
     showPageError(m_page, failureText);
     return false;
 }
 
+// A stop cuts the second short; the controller goes back all the same.
 void PetrolProcedure::finish()
 {
-    // The busy flag is held, so the page's own commands stay refused meanwhile.
-    pumpedSleep(kAfterResetMs);
+    m_runner.wait(kAfterResetMs);
     if (!m_wasOnPetrol)
-        m_device.returnToGas();
+        m_runner.returnToGas();
 }
 
 bool runPetrolProcedure(CWnd* page, CLPGDevice& device, BlockWrite block, const wchar_t* resetFailureText)

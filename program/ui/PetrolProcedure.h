@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProgramBusy.h"
+#include "ProcedureRunner.h"
 #include "SettingsHandler.h"
 
 class CLPGDevice;
@@ -8,16 +8,16 @@ class CWnd;
 
 // The long settings changes of the pages: the controller goes to petrol,
 // takes the new settings, restarts, and after a second goes back to gas
-// unless it was on petrol before. The program-wide busy flag is held for
-// the procedure's whole life, so no other action starts in its waits.
+// unless it was on petrol before. It runs on a procedure runner: the
+// program is busy for its whole life, a close stops it, and whichever step
+// fails, the controller is handed back to its own switching.
 //
 //     PetrolProcedure procedure(this, *device);
 //     procedure.switchToPetrol();
 //     if (procedure.write(&CLPGDevice::writeBlock26) && procedure.reset())
 //         procedure.finish();
 //
-// A failed step shows its message and the caller stops there: the
-// controller then stays on petrol.
+// A failed step shows its message and the caller stops there.
 class PetrolProcedure
 {
 public:
@@ -28,7 +28,8 @@ public:
 
     // Petrol, and the wait until the controller reports it.
     bool switchToPetrol();
-    // One block; a failure shows "Can't write settings to device!".
+    // One block; a failure shows "Can't write settings to device!". After a
+    // stop nothing more is written.
     bool write(BlockWrite block);
     // The restart; a failure shows `failureText` (translated).
     bool reset(const wchar_t* failureText = L"Can't write settings to device!");
@@ -36,11 +37,11 @@ public:
     void finish();
 
     bool wasOnPetrol() const { return m_wasOnPetrol; }
+    ProcedureRunner& runner() { return m_runner; }
 
 private:
-    ProgramBusy m_busy;
+    ProcedureRunner m_runner;
     CWnd* m_page;
-    CLPGDevice& m_device;
     bool m_wasOnPetrol;
 };
 

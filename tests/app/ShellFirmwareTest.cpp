@@ -92,9 +92,10 @@ TEST(ShellFirmware, UpdateAcross788SendsActions28And29AndReconnects)
     EXPECT_TRUE(bench.frame().isWatchTimerArmed());
 }
 
-// A controller that never takes the bootloader: after ten attempts it counts
-// as lost and the watchdog's timer runs to find it again.
-TEST(ShellFirmware, TenFailedAttemptsLeaveTheWatchdogLooking)
+// A controller that never takes the bootloader runs on as it did: after
+// ten attempts it goes back to gas and the reading thread, the timer and
+// the watchdog run again, the status still "Connected".
+TEST(ShellFirmware, TenFailedAttemptsHandTheControllerBack)
 {
     kwtest::TempDir dir;
     kwsim::SimConfig config;
@@ -104,9 +105,10 @@ TEST(ShellFirmware, TenFailedAttemptsLeaveTheWatchdogLooking)
     bench.command(ID_DEVICE_UPDATE);
     ASSERT_EQ(1u, bench.boxes.size());
     EXPECT_EQ(L"Can't update device firmware", bench.boxes[0]);
-    EXPECT_FALSE(bench.device().m_connected);
+    EXPECT_TRUE(bench.device().m_connected);
     EXPECT_TRUE(bench.frame().isWatchTimerArmed());
-    EXPECT_FALSE(bench.device().m_diagThread.isRunning());
+    EXPECT_TRUE(bench.device().m_diagThread.isRunning());
+    EXPECT_EQ(0, bench.sim->with([](kwsim::SimState& s) { return int(s.live.hold()); }));
 }
 
 // The initial preset goes to an untouched controller only while the

@@ -1,5 +1,6 @@
 #include "ObdLinkSetup.h"
 
+#include "ProcedureRunner.h"
 #include "SimBench.h"
 
 #include <gtest/gtest.h>
@@ -43,6 +44,7 @@ std::vector<Try> block18Writes(kwtest::SimBench& bench)
     return out;
 }
 
+// The K-line waits pass in fake time.
 struct LinkBench : kwtest::SimBench
 {
     explicit LinkBench(const kwsim::SimConfig& config) : SimBench(config)
@@ -51,7 +53,12 @@ struct LinkBench : kwtest::SimBench
         EXPECT_TRUE(device->readAllSettings());
         EXPECT_TRUE(device->readBlock18(device->m_settings.m_obdSetup));
         clearRequests();
+        setWaitClock({[this] { return clock; }, [this](unsigned ms) { clock += ms; }});
     }
+    ~LinkBench() { setWaitClock({}); }
+
+    unsigned long long clock = 0;
+    ProcedureRunner runner{*device, nullptr, L"test"};
 };
 } // namespace
 
@@ -59,7 +66,7 @@ TEST(ObdLinkSetup, TriesRunInOrderUntilA29BitEcuAt250kAnswers)
 {
     LinkBench bench{car({SimEcu::can29(1)}, 3)};
     CLPGDevice& dev = *bench.device;
-    EXPECT_EQ(ObdLinkResult::Found, setupObdAuto(dev, ObdLinkRun::UserChoice));
+    EXPECT_EQ(ObdLinkResult::Found, setupObdAuto(bench.runner, ObdLinkRun::UserChoice));
     // The values found first, then the rows up to the fourth; every try
     // with the timeout raised to 8.
     const std::vector<Try> expected{{0x7DF, 0x7E8, 1, 2, 8, 3},
@@ -89,7 +96,7 @@ TEST(ObdLinkSetup, WithoutAnAnswerOnlyTheUsersChoiceSwitchesTheLinkOff)
 {
     LinkBench bench{car({}, 20)};
     CLPGDevice& dev = *bench.device;
-    EXPECT_EQ(ObdLinkResult::SwitchedOff, setupObdForProtocol(dev, 3, ObdLinkRun::UserChoice));
+    EXPECT_EQ(ObdLinkResult::SwitchedOff, setupObdForProtocol(bench.runner, 3, ObdLinkRun::UserChoice));
     std::vector<Try> writes = block18Writes(bench);
     ASSERT_EQ(5u, writes.size());     // the four CAN rows, then off
     EXPECT_EQ(20, writes[0].timeout); // a longer timeout stays
@@ -99,7 +106,7 @@ TEST(ObdLinkSetup, WithoutAnAnswerOnlyTheUsersChoiceSwitchesTheLinkOff)
 
     LinkBench startup{car({}, 8)};
     const std::vector<uint8_t> found = startup.block(18);
-    EXPECT_EQ(ObdLinkResult::Restored, setupObdForProtocol(*startup.device, 2, ObdLinkRun::Startup));
+    EXPECT_EQ(ObdLinkResult::Restored, setupObdForProtocol(startup.runner, 2, ObdLinkRun::Startup));
     EXPECT_EQ(found, startup.block(18));
     EXPECT_EQ(2u, block18Writes(startup).size()); // row 5, then as found
     EXPECT_FALSE(startup.device->m_obdLinkActive);

@@ -154,13 +154,14 @@ TEST(AdditionalSettingsPage, PetrolInjectorsOn12VRestartTheControllerOnPetrol)
     EXPECT_EQ((std::vector<std::string>{"2/2", "4/-", "2/2", "2/10", "2/3"}), bench.traffic());
     EXPECT_EQ(0x01, bench.sim.block(4)[16]);
 
-    // A refused write stops on petrol: no restart, no return to gas.
+    // A refused write: no restart, the controller back to its own switching.
     bench.sim.clearRequests();
     bench.sim.with([](kwsim::SimState& s) { s.refusedBlocks.insert(4); });
     toggle(*bench.page, IDC_ADV_INJ_12V);
     EXPECT_EQ(std::vector<std::wstring>{kCantWrite}, bench.messages());
     for (const std::string& step : bench.traffic())
-        EXPECT_TRUE(step == "2/2" || step == "4/-") << step;
+        EXPECT_TRUE(step == "2/2" || step == "4/-" || step == "2/3") << step;
+    EXPECT_EQ("2/3", bench.traffic().back());
     EXPECT_EQ(0, bench.record().m_adv.m_engineSignalBehavior & 0x01);
 
     // Offline the record follows the box and nothing is sent.

@@ -145,17 +145,29 @@ TEST(PetrolProcedure, PetrolWriteResetThenBackToGas)
     EXPECT_EQ((std::vector<int>{1002, 1036, 26, 1002, 1036, 1010}), bench.steps());
 }
 
-TEST(PetrolProcedure, AFailedStepStopsOnPetrolWithItsMessage)
+TEST(PetrolProcedure, AFailedStepHandsTheControllerBackOrSaysWhatIsLeft)
 {
     PageBench bench;
     bench.connect();
     bench.liveMode(3);
-    // A controller gone quiet: the write fails, no reset, no return to gas.
-    bench.sim.with([](kwsim::SimState& s) { s.faults.config.silent = true; });
+    // A refused write: no restart, the controller back to its own switching.
+    bench.sim.with([](kwsim::SimState& s) { s.refusedBlocks.insert(26); });
     EXPECT_FALSE(
         runPetrolProcedure(nullptr, bench.device(), &CLPGDevice::writeBlock26, L"Can't reset LPG device!"));
     EXPECT_EQ(std::vector<std::wstring>{kCantWrite}, bench.sim.texts());
-    const std::vector<int> steps = bench.steps();
+    std::vector<int> steps = bench.steps();
     EXPECT_EQ(0, std::count(steps.begin(), steps.end(), 1010));
-    EXPECT_EQ(0, std::count(steps.begin(), steps.end(), 1003));
+    EXPECT_EQ(1003, steps.back());
+
+    // A controller gone quiet: nothing goes through, and the message says
+    // where it stays.
+    bench.sim.messages.clear();
+    bench.sim.clearRequests();
+    bench.sim.with([](kwsim::SimState& s) { s.faults.config.silent = true; });
+    EXPECT_FALSE(
+        runPetrolProcedure(nullptr, bench.device(), &CLPGDevice::writeBlock26, L"Can't reset LPG device!"));
+    EXPECT_EQ((std::vector<std::wstring>{kCantWrite, L"Can't hand the controller back - it stays on petrol"}),
+              bench.sim.texts());
+    steps = bench.steps();
+    EXPECT_EQ(0, std::count(steps.begin(), steps.end(), 1010));
 }
