@@ -172,12 +172,24 @@ void CGDIpGradientButton::v_draw(CDC& dc, LPDRAWITEMSTRUCT dis)
             body.Inflate(grow, grow);
         }
         drawBody(dc, body, grow);
-        drawText(dc, CRect(body.X + 10, body.Y, body.GetRight() - 10, body.GetBottom()), dis);
+        drawText(dc, textRectOf(body), dis);
     }
 
     m_highlightPack = savedHighlight;
     m_gradientStart = savedStart;
     m_gradientEnd = savedEnd;
+}
+
+CRect CGDIpGradientButton::textRectOf(const Rect& body)
+{
+    return CRect(body.X + 10, body.Y, body.GetRight() - 10, body.GetBottom());
+}
+
+CRect CGDIpGradientButton::textRect() const
+{
+    if (m_imageOnly && m_image.IsLoaded())
+        return CRect();
+    return textRectOf(Rect(m_left, m_top, m_right - m_left - 1, m_bottom - m_top - 1));
 }
 
 bool CGDIpGradientButton::drawImage(CDC& dc, bool selected)

@@ -34,6 +34,10 @@ public:
     using IGDIpGradientCtrl::v_recalcData;
     void v_recalcData() override;
 
+    // Where the text is drawn while the button is not pressed; empty while
+    // an image stands for the whole button.
+    CRect textRect() const;
+
     // Shows entry i of the image list; an index outside it only repaints.
     void setImage(int i);
     int getImageNo() const { return m_imageNo; }
@@ -79,6 +83,7 @@ private:
     // Draws the image for the state; true when it stands for the whole button.
     bool drawImage(CDC& dc, bool selected);
     void drawBody(CDC& dc, Gdiplus::Rect body, int grow);
+    static CRect textRectOf(const Gdiplus::Rect& body);
     void drawText(CDC& dc, const CRect& r, LPDRAWITEMSTRUCT dis);
     void drawRotatedText(CDC& dc, const CRect& r, const CString& text);
 };

@@ -118,16 +118,27 @@ void CGDIpGradientComboBox::v_draw(CDC& dc)
     drawSelectedText(dc);
 }
 
+int CGDIpGradientComboBox::buttonPartLeft() const
+{
+    const int w = m_right - m_left - 1;
+    const int h = m_bottom - m_top - 1;
+    return int(m_left + w - 0.8 * h);
+}
+
+CRect CGDIpGradientComboBox::valueRect() const
+{
+    return CRect(m_left + 10, m_top, m_right - 30, m_bottom);
+}
+
 // The button part at the right: upper and lower halves and the arrow, with
 // their outline when the frame is on. Corners never go below 1 pixel.
 void CGDIpGradientComboBox::drawButtonPart(Graphics& g)
 {
     const int* m = m_margins;
     const int* c = m_cornerDiameters;
-    const int w = m_right - m_left - 1;
     const int h = m_bottom - m_top - 1;
     const double b = 0.8 * h;
-    const int x0 = int(m_left + w - b);
+    const int x0 = buttonPartLeft();
     const int bw = int(b - m[2]);
     const int e = (h - m[3] - m[1] - 1) / 2;
     const int upper = std::max(1, c[1] - 2 * m[1]);
@@ -161,6 +172,6 @@ void CGDIpGradientComboBox::drawSelectedText(CDC& dc)
         dc.SelectObject(m_font);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(m_textColor);
-    CRect r(m_left + 10, m_top, m_right - 30, m_bottom);
+    CRect r = valueRect();
     dc.DrawText(text, &r, m_textFormat);
 }

@@ -27,6 +27,10 @@ public:
     void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
 
     void v_draw(CDC& dc) override;
+    // Where the selected item's text is drawn, and the left edge of the
+    // button part at the right of the body.
+    CRect valueRect() const;
+    int buttonPartLeft() const;
 
     UINT m_textFormat = DT_VCENTER | DT_SINGLELINE;
     // When nonzero, a sizable container records the combo box this high

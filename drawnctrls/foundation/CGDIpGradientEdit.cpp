@@ -230,6 +230,11 @@ std::vector<int> CGDIpGradientEdit::textWidths(CDC& dc, const CString& shown) co
     return widths;
 }
 
+CRect CGDIpGradientEdit::textRect() const
+{
+    return CRect(m_left + kTextInset, m_top, m_right - kTextInset, m_bottom);
+}
+
 int CGDIpGradientEdit::textOrigin(int textWidth)
 {
     if (getTextFormat() & DT_CENTER)
@@ -267,8 +272,8 @@ void CGDIpGradientEdit::v_draw(CDC& dc)
         dc.SelectObject(m_font);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(m_textColor);
-    CRect textRect(m_left + kTextInset, m_top, m_right - kTextInset, m_bottom);
-    dc.DrawText(shown, &textRect, format);
+    CRect text = textRect();
+    dc.DrawText(shown, &text, format);
 }
 
 void CGDIpGradientEdit::drawSelection(Graphics& g, CDC& dc, const CString& shown,

@@ -29,6 +29,8 @@ public:
     const EditBuffer& editBuffer() const { return m_edit; }
 
     void v_draw(CDC& dc) override;
+    // Where the text is drawn.
+    CRect textRect() const;
 
     bool m_blink = false;
     bool m_password = false;

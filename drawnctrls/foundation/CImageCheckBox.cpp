@@ -147,8 +147,10 @@ void CImageCheckBox::drawBox(CDC& dc)
     dc.DrawFrameControl(&box, DFC_BUTTON, state);
 }
 
-void CImageCheckBox::drawCaption(CDC& dc, const CRect& client)
+CRect CImageCheckBox::captionRect() const
 {
+    CRect client;
+    GetClientRect(&client);
     const bool images = m_imagesSet && m_checkedImage.IsLoaded();
     const int imageWidth = images ? m_checkedImage.GetWidth() : m_imageSide;
     CRect text = client;
@@ -158,6 +160,12 @@ void CImageCheckBox::drawCaption(CDC& dc, const CRect& client)
     } else {
         text.left = client.left + imageWidth + 10;
     }
+    return text;
+}
+
+void CImageCheckBox::drawCaption(CDC& dc)
+{
+    CRect text = captionRect();
     if (m_font)
         dc.SelectObject(m_font);
     dc.SetTextColor(IsWindowEnabled() ? m_captionColor : m_disabledColor);
@@ -185,7 +193,7 @@ void CImageCheckBox::paint(CDC& dc)
     paintTransparent(*this, dc, m_memDC, [this, &client](CDC& mem) {
         v_draw(mem);
         drawBox(mem);
-        drawCaption(mem, client);
+        drawCaption(mem);
         drawFocus(mem, client);
     });
 }

@@ -27,6 +27,9 @@ public:
     void SetWindowTextW(const wchar_t* text);
     // The program's folder followed by the skin sub-folder, computed once.
     static std::wstring getPath();
+    const CString& caption() const { return m_caption; }
+    // Where the caption is drawn, in client coordinates.
+    CRect captionRect() const;
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
@@ -75,7 +78,7 @@ private:
     void placeImage(const CRect& client);
     void paint(CDC& dc);
     void drawBox(CDC& dc);
-    void drawCaption(CDC& dc, const CRect& client);
+    void drawCaption(CDC& dc);
     void drawFocus(CDC& dc, const CRect& client);
     UINT captionFormat() const;
     void click();

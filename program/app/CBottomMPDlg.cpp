@@ -36,6 +36,9 @@ const wchar_t* const kConsoleImages[7] = {L"\\CON PETROL.tif", L"\\CON AUTO.tif"
                                           L"\\CON FULL.tif"};
 const COLORREF kConnectedColor = 48640;
 const COLORREF kDemoColor = 255;
+// Dark enough that both caption colours read clearly on it (contrast 5:1
+// for red, 8:1 for green).
+const Gdiplus::ARGB kConnectionTile = 0xFF101010;
 const int kPetrolImage = 0;
 const int kAutoImage = 1;
 const int kFirstGasImage = 2;
@@ -70,9 +73,17 @@ IMPLEMENT_DYNAMIC(CBottomMPDlg, CGDIpMultiPageDialog)
 BEGIN_MESSAGE_MAP(CBottomMPDlg, CGDIpMultiPageDialog)
 ON_BN_CLICKED(IDC_CONSOLE_BUTTON, &CBottomMPDlg::OnBnClickedButtonauto)
 ON_BN_DOUBLECLICKED(IDC_CONSOLE_BUTTON, &CBottomMPDlg::OnBnDoubleclickedButtonauto)
+ON_WM_SIZE()
 END_MESSAGE_MAP()
 
-CBottomMPDlg::CBottomMPDlg(CWnd* pParent) : CGDIpMultiPageDialog(IDD_BOTTOM, pParent) {}
+CBottomMPDlg::CBottomMPDlg(CWnd* pParent) : CGDIpMultiPageDialog(IDD_BOTTOM, pParent)
+{
+    COrangeStatic& connection = m_captions[9];
+    connection.m_frameColor = kConnectionTile;
+    connection.m_drawGradient = false;
+    for (int i = 0; i < kValues; ++i)
+        m_captionFont.attach({&m_captions[i]});
+}
 
 CBottomMPDlg::~CBottomMPDlg() = default;
 
@@ -92,7 +103,25 @@ BOOL CBottomMPDlg::OnInitDialog()
 {
     CGDIpMultiPageDialog::OnInitDialog();
     loadConsoleImages();
+    fitCaptionFont();
     return TRUE;
+}
+
+void CBottomMPDlg::OnSize(UINT nType, int cx, int cy)
+{
+    CGDIpMultiPageDialog::OnSize(nType, cx, cy);
+    fitCaptionFont();
+}
+
+// Nine columns share the strip's fixed width: the captions' font gives way.
+void CBottomMPDlg::fitCaptionFont()
+{
+    m_captionFont.fit(m_font, this, [this](CFont& font) {
+        for (int i = 0; i < kValues; ++i)
+            if (!FittedFont::textsFit(font, {&m_captions[i]}))
+                return false;
+        return true;
+    });
 }
 
 // A missing image ends the list: later indexes show nothing.
@@ -119,6 +148,7 @@ void CBottomMPDlg::v_translate()
 {
     for (int i = 0; i < kValues; ++i)
         m_captions[i].SetWindowTextW(translate(kCaptions[i]).c_str());
+    fitCaptionFont();
 }
 
 void CBottomMPDlg::v_onTimer()

@@ -3,6 +3,7 @@
 #include "COrangeStatic.h"
 #include "CUnitsStatic.h"
 #include "CValueStatic.h"
+#include "FittedFont.h"
 #include "IMultilangGUI.h"
 #include "ITimerBasedGUI.h"
 
@@ -39,6 +40,7 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     afx_msg void OnBnClickedButtonauto();
     afx_msg void OnBnDoubleclickedButtonauto();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
 
     DECLARE_MESSAGE_MAP()
 
@@ -46,6 +48,7 @@ private:
     void loadConsoleImages();
     void showValues(const CDiag& sample);
     void showConsole(const CDiag& sample);
+    void fitCaptionFont();
 
     CExtImage m_consoleImages[7];
     CGDIpGradientButton m_consoleButton;
@@ -53,4 +56,6 @@ private:
     COrangeStatic m_captions[10];
     CValueStatic m_values[kValues];
     CUnitsStatic m_units[kValues];
+    // The column captions: the page's font where they fit their columns.
+    FittedFont m_captionFont;
 };

@@ -37,9 +37,13 @@ ON_NOTIFY(TVN_SELCHANGEDW, IDC_PAGE_TREE, &CLeftToolBarMPDlg::OnTvnSelchanged)
 ON_NOTIFY(TVN_DELETEITEMW, IDC_PAGE_TREE, &CLeftToolBarMPDlg::OnTvnDeleteitem)
 ON_NOTIFY(TVN_ITEMCHANGEDW, IDC_PAGE_TREE, &CLeftToolBarMPDlg::OnTreeAnswerZero)
 ON_NOTIFY(NM_CLICK, IDC_PAGE_TREE, &CLeftToolBarMPDlg::OnTreeAnswerZero)
+ON_WM_SIZE()
 END_MESSAGE_MAP()
 
-CLeftToolBarMPDlg::CLeftToolBarMPDlg(CWnd* pParent) : CGDIpMultiPageDialog(IDD_LEFT_TOOLBAR, pParent) {}
+CLeftToolBarMPDlg::CLeftToolBarMPDlg(CWnd* pParent) : CGDIpMultiPageDialog(IDD_LEFT_TOOLBAR, pParent)
+{
+    m_columnFont.attach({&m_headings[0], &m_headings[1]});
+}
 
 CLeftToolBarMPDlg::~CLeftToolBarMPDlg() = default;
 
@@ -69,7 +73,38 @@ BOOL CLeftToolBarMPDlg::OnInitDialog()
     if (withObd)
         showTrims();
     loadLogo();
+    fitColumnFont();
     return TRUE;
+}
+
+void CLeftToolBarMPDlg::OnSize(UINT nType, int cx, int cy)
+{
+    CGDIpMultiPageDialog::OnSize(nType, cx, cy);
+    fitColumnFont();
+}
+
+// The column's width is the host's share of the window: the font gives way.
+void CLeftToolBarMPDlg::fitColumnFont()
+{
+    if (!m_tree.GetSafeHwnd())
+        return;
+    m_columnFont.fit(m_font, this, [this](CFont& font) {
+        m_tree.SetFont(&font);
+        return treeFits() && FittedFont::textsFit(font, {&m_headings[0], &m_headings[1]});
+    });
+}
+
+// Every item of the unfolded tree shows whole, without scrolling.
+bool CLeftToolBarMPDlg::treeFits() const
+{
+    CRect client;
+    m_tree.GetClientRect(&client);
+    for (HTREEITEM item = m_tree.GetRootItem(); item; item = m_tree.GetNextItem(item, TVGN_NEXTVISIBLE)) {
+        CRect r;
+        if (m_tree.GetItemRect(item, &r, TRUE) && (r.right > client.right || r.bottom > client.bottom))
+            return false;
+    }
+    return true;
 }
 
 HTREEITEM CLeftToolBarMPDlg::addItem(const wchar_t* text, int pageIdx, HTREEITEM parent)
@@ -188,4 +223,5 @@ void CLeftToolBarMPDlg::v_translate()
         m_trims[i].m_description.SetWindowTextW(translate(kTrimCaptions[i]).c_str());
     for (int i = 0; i < 2; ++i)
         m_headings[i].SetWindowTextW(translate(kHeadingCaptions[i]).c_str());
+    fitColumnFont();
 }

@@ -2,6 +2,7 @@
 
 #include "COrangeStatic.h"
 #include "COrvoDescribedDisplay.h"
+#include "FittedFont.h"
 #include "IMultilangGUI.h"
 #include "ITimerBasedGUI.h"
 
@@ -32,6 +33,7 @@ protected:
     afx_msg void OnTvnSelchanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnTvnDeleteitem(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnTreeAnswerZero(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
 
     DECLARE_MESSAGE_MAP()
 
@@ -42,6 +44,8 @@ private:
     void showTrims();
     void loadLogo();
     void translateItems(HTREEITEM first);
+    void fitColumnFont();
+    bool treeFits() const;
 
     unsigned char m_treeReady = 0;
     int m_pageIdx = 0;
@@ -51,4 +55,7 @@ private:
     COrangeStatic m_headings[2];
     CExtImage m_logo;
     CGDIpGradientButton m_logoButton;
+    // The tree and the headings: the page's font where their texts fit in
+    // the column, else smaller.
+    FittedFont m_columnFont;
 };

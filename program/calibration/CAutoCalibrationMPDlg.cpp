@@ -137,10 +137,13 @@ void CAutoCalibrationMPDlg::styleControls()
 {
     m_start.m_gradientStart = 0xFF006400;
     m_start.m_gradientEnd = 0xFF02732E;
-    m_start.m_textColor = RGB(255, 255, 255);
     m_stop.m_gradientStart = 0xFF780A0A;
     m_stop.m_gradientEnd = 0xFFA42629;
-    m_stop.m_textColor = RGB(255, 255, 255);
+    // Light on the dark bodies, hovered too.
+    for (COrvoButton* button : {&m_start, &m_stop}) {
+        button->m_textColor = RGB(255, 255, 255);
+        button->m_hoverTextColor = RGB(255, 255, 160);
+    }
     m_progress.setCornerFractions(0.05);
     m_progress.setPos(0);
     for (int i = 0; i < kCylinders; ++i) {

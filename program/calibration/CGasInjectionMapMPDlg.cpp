@@ -122,8 +122,8 @@ void CGasInjectionMapMPDlg::OnSize(UINT type, int cx, int cy)
     fitControlFont();
 }
 
-// The captions and buttons of the bottom row take a font that lets their
-// texts fit the row's height, whatever the page's own font.
+// The captions, buttons and lists of the bottom row take a font that lets
+// their texts fit the row's height, whatever the page's own font.
 void CGasInjectionMapMPDlg::fitControlFont()
 {
     if (!m_countButton.GetSafeHwnd() || !GetFont())
@@ -138,7 +138,7 @@ void CGasInjectionMapMPDlg::fitControlFont()
                                       : !m_controlFont.CreateFontIndirect(&logFont))
         return;
     IOwnFontCtrl* controls[] = {&m_petrolCaption, &m_gasCaption, &m_automapCaption, &m_clearCorrButton,
-                                &m_countButton};
+                                &m_countButton,   &m_modeCombo,  &m_scaleCombo};
     for (IOwnFontCtrl* control : controls) {
         control->m_takeContainerFont = 0;
         control->m_font = &m_controlFont;

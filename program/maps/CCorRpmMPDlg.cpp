@@ -25,6 +25,8 @@ const int kStepIds[6] = {IDC_MAP_PLUS1,  IDC_MAP_PLUS2,  IDC_MAP_PLUS5,
 const uint16_t kVacuumMap = 0x0400;
 const uint16_t kObdMappingOffered = 0x0200;
 const int kMapTypeFirmware = 785;
+// The template's button rows, 26 units, in the pixels a list is sized in.
+const int kButtonRowHeight = 42;
 
 CSettingsRecord& record()
 {
@@ -105,6 +107,8 @@ void CCorRpmMPDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CCorRpmMPDlg::OnInitDialog()
 {
     createMapTable();
+    // As high as the buttons beside it, so the page's font fits in it.
+    m_mapTypeCombo.m_closedHeight = kButtonRowHeight;
     CGDIpMultiPageDialog::OnInitDialog();
     initControls();
     m_obdMappingCheck.ShowWindow(SW_HIDE);

@@ -32,6 +32,8 @@ void setOrvoButtonLook(CGDIpGradientButton& button)
     button.m_fillBackground = false;
     button.m_drawGradient = true;
     button.m_textColor = 0;
+    // The library's light grey would look disabled on the white body.
+    button.m_hoverTextColor = kSkinHoverText;
     button.m_highlightPack.m_drawFrame = false;
     button.m_highlightPack.m_fillBackground = false;
     button.m_highlightPack.m_drawGradient = false;

@@ -9,6 +9,7 @@ const Gdiplus::ARGB kSkinGreen = 0xFF00FF00;
 const Gdiplus::ARGB kSkinBlack = 0xFF000000;
 const Gdiplus::ARGB kSkinWhite = 0xFFFFFFFF;
 const double kSkinCorner = 0.2;
+const COLORREF kSkinHoverText = RGB(0, 100, 0);
 
 // No margins, corners of 0.2.
 void setSkinnedGeometry(IGDIpGradientRectPack& pack);
@@ -16,5 +17,6 @@ void setSkinnedGeometry(IGDIpGradientRectPack& pack);
 void setSkinnedLook(IGDIpGradientRectPack& pack, Gdiplus::ARGB frame);
 // A static drawn as a white tile with a green frame, black text.
 void setOrangeStaticLook(CGDIpStatic& stat);
-// A white button with a black frame and no highlight.
+// A white button with a black frame and no highlight; hovered, its text
+// turns dark green.
 void setOrvoButtonLook(CGDIpGradientButton& button);
