@@ -85,7 +85,8 @@ public:
 private:
     HWND pageWindow(int templateId);
     void activate(HWND page);
-    void lookAt(HWND window, const std::string& name);
+    void check(HWND window, const std::string& name);
+    void picture(HWND window, const std::string& name);
     void lookAtPage();
     void open(const Opener& opener);
     static void CALLBACK onDialogTick(HWND, UINT, UINT_PTR, DWORD);
@@ -121,18 +122,24 @@ void Tour::activate(HWND page)
     m_bench.pumpFor(200);
 }
 
-void Tour::lookAt(HWND window, const std::string& name)
+void Tour::check(HWND window, const std::string& name)
 {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     for (const std::string& fault : kwtest::layoutFaults(window, m_run + " " + name))
         m_faults.insert(fault);
+}
+
+// A picture of `window` under <build>/screenshots/fit-<run>-<name>.png.
+void Tour::picture(HWND window, const std::string& name)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     const std::wstring folder = kwtest::ChildProcess::programFolder() + L"..\\screenshots\\";
     CreateDirectoryW(folder.c_str(), nullptr);
     const std::string file = "fit-" + m_run + "-" + name + ".png";
-    windowshot::savePng(window, folder + std::wstring(file.begin(), file.end()));
+    EXPECT_TRUE(windowshot::savePng(window, folder + std::wstring(file.begin(), file.end()))) << file;
 }
 
-// The active page with the navigation and status pages around it.
+// The active page with the navigation and status pages around it, and a
+// picture of the whole main window.
 void Tour::lookAtPage()
 {
     m_bench.pumpFor(700);
@@ -140,15 +147,10 @@ void Tour::lookAtPage()
     ASSERT_NE(nullptr, page);
     const auto name = kPageNames.find(page->GetDlgCtrlID());
     ASSERT_NE(kPageNames.end(), name);
-    lookAt(page->GetSafeHwnd(), std::string("page-") + name->second);
-    for (int panel : {IDD_LEFT_TOOLBAR, IDD_BOTTOM})
-        for (const std::string& fault : kwtest::layoutFaults(
-                 pageWindow(panel), m_run + (panel == IDD_BOTTOM ? " status" : " navigation")))
-            m_faults.insert(fault);
-    const std::string file = "fit-" + m_run + "-main-" + name->second + ".png";
-    windowshot::savePng(m_bench.frame().GetSafeHwnd(), kwtest::ChildProcess::programFolder() +
-                                                           L"..\\screenshots\\" +
-                                                           std::wstring(file.begin(), file.end()));
+    picture(m_bench.frame().GetSafeHwnd(), std::string("page-") + name->second);
+    check(page->GetSafeHwnd(), std::string("page-") + name->second);
+    check(pageWindow(IDD_LEFT_TOOLBAR), "navigation");
+    check(pageWindow(IDD_BOTTOM), "status");
 }
 
 // Every item of the navigation tree in its order, then the 3D map, which
@@ -205,7 +207,8 @@ void CALLBACK Tour::onDialogTick(HWND, UINT, UINT_PTR, DWORD)
         return;
     }
     if (++tour.m_ticks == 1) {
-        tour.lookAt(dialog, "dialog-" + tour.m_dialog);
+        tour.picture(dialog, "dialog-" + tour.m_dialog);
+        tour.check(dialog, "dialog-" + tour.m_dialog);
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     } else if (auto* modal = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(dialog))) {
         modal->EndDialog(IDCANCEL);
