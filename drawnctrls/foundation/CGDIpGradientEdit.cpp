@@ -85,7 +85,6 @@ void CGDIpGradientEdit::PreSubclassWindow()
     CEdit::PreSubclassWindow();
     SendMessage(EM_LIMITTEXT, 256);
     v_recalcData();
-    SetTimer(kBlinkTimer, kBlinkPeriod);
 }
 
 LRESULT CGDIpGradientEdit::OnSetText(WPARAM, LPARAM lParam)
@@ -191,15 +190,19 @@ void CGDIpGradientEdit::OnLButtonDblClk(UINT, CPoint)
     Invalidate(TRUE);
 }
 
+// The caret blinks only on the focused edit: the pages hold dozens of
+// edits, and a timer for each would wake the program forty times a tick.
 void CGDIpGradientEdit::OnSetFocus(CWnd*)
 {
     m_focused = true;
+    SetTimer(kBlinkTimer, kBlinkPeriod);
     updateBkg();
 }
 
 void CGDIpGradientEdit::OnKillFocus(CWnd*)
 {
     m_focused = false;
+    KillTimer(kBlinkTimer);
     updateBkg();
 }
 

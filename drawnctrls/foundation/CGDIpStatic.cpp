@@ -32,9 +32,18 @@ CGDIpStatic& CGDIpStatic::operator=(const CGDIpStatic& other)
     return *this;
 }
 
+// Values are set on every live-data tick, mostly to what they show: an
+// unchanged text is left alone. The static control would paint a new text at
+// once and the invalidation once more; the text is set without the first.
 void CGDIpStatic::SetWindowTextW(const wchar_t* text)
 {
-    CStatic::SetWindowTextW(text);
+    if (!m_hWnd)
+        return;
+    CString shown;
+    GetWindowText(shown);
+    if (shown == (text ? text : L""))
+        return;
+    ::DefWindowProcW(m_hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     Invalidate();
 }
 

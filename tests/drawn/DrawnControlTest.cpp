@@ -116,6 +116,27 @@ TEST(DrawnStatic, TileStrikeAndCopies)
     EXPECT_STREQ(L"new", text);
 }
 
+// A value shown on every tick: a new text reaches the screen, the same text
+// again leaves the control as it is.
+TEST(DrawnStatic, ANewTextIsShownAndTheSameTextIsNotPaintedAgain)
+{
+    HostWindow host(300, 100);
+    CGDIpStatic value;
+    value.m_fillBackground = value.m_drawGradient = value.m_drawFrame = false;
+    value.m_textColor = 0;
+    value.Create(L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 20), &host, 1);
+    repaintNow(host);
+    EXPECT_TRUE(darkColumns(value).empty());
+    value.SetWindowTextW(L"1549");
+    pumpPending();
+    EXPECT_FALSE(darkColumns(value).empty());
+    value.SetWindowTextW(L"1549");
+    EXPECT_FALSE(value.GetUpdateRect(nullptr));
+    value.SetWindowTextW(L"");
+    pumpPending();
+    EXPECT_TRUE(darkColumns(value).empty());
+}
+
 TEST(DrawnStatic, TransparentStaticShowsTheParentsBackground)
 {
     CTransparentStatic s;
