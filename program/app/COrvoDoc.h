@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class CMainFrame;
 class COrvoView;
@@ -74,10 +75,13 @@ protected:
 private:
     COrvoView* view() const;
     void setLanguage(int id);
-    bool loadSettingsIntoDevice();
-    bool writeLoadedSettings();
+    bool readChosenFile(CSettingsRecord& loaded);
     void restoreFactorySettings();
-    bool writeInitialBlocks();
+    bool writeThroughPetrol(class PetrolProcedure& procedure,
+                            const std::vector<bool (CLPGDevice::*)()>& blocks);
+    bool writeInitialBlocks(PetrolProcedure& procedure);
+    void rollBack(PetrolProcedure& procedure);
+    void showChangedSettings();
     bool updateFirmware(class ProcedureRunner& runner, struct FirmwareJob& job, bool bootloader);
     bool programFirmware(const struct FirmwareJob& job, bool bootloader, bool& enteredBootloader);
     void lostAfterUpdate();

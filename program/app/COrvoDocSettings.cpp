@@ -4,6 +4,7 @@
 #include "COrvoDoc.h"
 
 #include "CMainFrame.h"
+#include "PetrolProcedure.h"
 #include "ErrorReport.h"
 #include "ProgramBusy.h"
 #include "translate.h"
@@ -18,38 +19,69 @@ namespace {
 
 const wchar_t kCantWrite[] = L"Can't write settings to device!";
 
-// Bits of the advanced flags that stay the controller's whatever a file says.
-const uint8_t kKeptFlagsBit = 0x01;
-const uint8_t kKeptFlags2Bit = 0x02;
-
-uint8_t keepBits(uint8_t loaded, uint8_t live, uint8_t bits)
+// Bits of the advanced set-up that describe the car's installation and the
+// installer's reminders, kept from the controller when other settings come in.
+struct KeptBits
 {
-    return static_cast<uint8_t>((loaded & ~bits) | (live & bits));
+    uint8_t flags;
+    uint8_t flags2;
+    uint16_t flags3;
+};
+const uint8_t kInspectionBit = 0x01;
+const uint8_t kCngBit = 0x08;
+const uint8_t kMapSensorBits = 0x90;
+const uint8_t kCreditBit = 0x02;
+const uint16_t kPressureRowsBit = 0x0400;
+// A file brings another car's installation, but never the reminders.
+const KeptBits kKeptFromFile = {kInspectionBit, kCreditBit, 0};
+// Factory settings keep the fuel, the MAP sensor, the map rows' kind (its
+// axes stay too) and the reminders.
+const KeptBits kKeptOnRestore = {kInspectionBit | kCngBit | kMapSensorBits, kCreditBit, kPressureRowsBit};
+
+template <class T> T keepBits(T incoming, T live, T bits)
+{
+    return static_cast<T>((incoming & ~bits) | (live & bits));
 }
 
-// The groups a settings file carries, taken into the live image.
-void takeFileGroups(CSettingsRecord& live, const CSettingsRecord& loaded)
+// The advanced set-up group of `incoming` taken into `live` but for the kept bits.
+void takeAdvancedSetup(CAdvancedSetup& live, const CAdvancedSetup& incoming, const KeptBits& kept)
 {
-    const uint8_t flags = live.m_advancedSetup.m_advancedFlags;
-    const uint8_t flags2 = live.m_advancedSetup.m_advancedFlags2;
-    live.m_base.copy(loaded.m_base);
-    live.m_adv.copy(loaded.m_adv);
-    live.copySetupTimes(loaded);
-    live.copyCorrections(loaded);
-    live.m_corrMap.copy(loaded.m_corrMap);
-    live.m_sensorsSetup.copy(loaded.m_sensorsSetup);
-    live.m_obdSetup = loaded.m_obdSetup;
-    live.m_obdAdvSetup = loaded.m_obdAdvSetup;
-    live.m_advancedSetup.copy(loaded.m_advancedSetup);
-    live.m_advancedSetup.m_advancedFlags =
-        keepBits(live.m_advancedSetup.m_advancedFlags, flags, kKeptFlagsBit);
-    live.m_advancedSetup.m_advancedFlags2 =
-        keepBits(live.m_advancedSetup.m_advancedFlags2, flags2, kKeptFlags2Bit);
+    const CAdvancedSetup before = live;
+    live.copy(incoming);
+    live.m_advancedFlags = keepBits(live.m_advancedFlags, before.m_advancedFlags, kept.flags);
+    live.m_advancedFlags2 = keepBits(live.m_advancedFlags2, before.m_advancedFlags2, kept.flags2);
+    live.m_advancedFlags3 = keepBits(live.m_advancedFlags3, before.m_advancedFlags3, kept.flags3);
+}
+
+// The groups that both a file and the factory settings bring.
+void takeSettingsGroups(CSettingsRecord& live, const CSettingsRecord& incoming, const KeptBits& kept)
+{
+    live.m_base.copy(incoming.m_base);
+    live.m_adv.copy(incoming.m_adv);
+    live.copySetupTimes(incoming);
+    live.copyCorrections(incoming);
+    live.m_corrMap.copy(incoming.m_corrMap);
+    live.m_sensorsSetup.copy(incoming.m_sensorsSetup);
+    takeAdvancedSetup(live.m_advancedSetup, incoming.m_advancedSetup, kept);
 }
 
 bool hasObdModule(const CLPGDevice& device)
 {
     return (device.m_settings.m_devInfo.m_flags1 & 1) != 0;
+}
+
+// The blocks a settings file goes to, in the order of the Load command.
+std::vector<BlockWrite> loadWrites(const CLPGDevice& device)
+{
+    std::vector<BlockWrite> writes = {&CLPGDevice::writeBlock31, &CLPGDevice::writeBlock4,
+                                      &CLPGDevice::writeBlock15, &CLPGDevice::writeTable7,
+                                      &CLPGDevice::writeTable9,  &CLPGDevice::writeCorrectionMap,
+                                      &CLPGDevice::writeBlock26, &CLPGDevice::writeBlock30};
+    if (hasObdModule(device)) {
+        writes.push_back(&CLPGDevice::writeBlock18);
+        writes.push_back(&CLPGDevice::writeBlock27);
+    }
+    return writes;
 }
 
 } // namespace
@@ -60,16 +92,32 @@ void COrvoDoc::OnFileReadSettings()
         return;
     ProgramBusy busy;
     try {
-        if (loadSettingsIntoDevice() && !writeLoadedSettings())
-            showDeviceMessage(kCantWrite);
+        CSettingsRecord loaded;
+        if (!readChosenFile(loaded))
+            return;
+        PetrolProcedure procedure(m_pMainFrame, m_device);
+        {
+            WaitCursor wait;
+            keepUnsavedFields(m_device.m_settings, loaded);
+            takeSettingsGroups(m_device.m_settings, loaded, kKeptFromFile);
+            m_device.m_settings.m_obdSetup = loaded.m_obdSetup;
+            m_device.m_settings.m_obdAdvSetup = loaded.m_obdAdvSetup;
+        }
+        if (!writeThroughPetrol(procedure, loadWrites(m_device))) {
+            rollBack(procedure);
+            return;
+        }
+        // The axes stay the controller's, but the file's sensor and row
+        // kind may give them other values.
+        m_device.readBlock34();
+        showChangedSettings();
     } catch (IError* error) {
         reportError(L"COrvoDoc::OnFileReadSettings()", error);
     }
 }
 
-bool COrvoDoc::loadSettingsIntoDevice()
+bool COrvoDoc::readChosenFile(CSettingsRecord& loaded)
 {
-    CSettingsRecord loaded;
     const int result = openSettingsFile(loaded);
     if (result == kSettingsCancelled)
         return false;
@@ -77,30 +125,44 @@ bool COrvoDoc::loadSettingsIntoDevice()
         showDeviceMessage(L"Can't read device settings from file");
         return false;
     }
-    WaitCursor wait;
-    keepUnsavedFields(m_device.m_settings, loaded);
-    takeFileGroups(m_device.m_settings, loaded);
     return true;
 }
 
-bool COrvoDoc::writeLoadedSettings()
+// Petrol, the blocks, the restart, and back to gas unless the controller
+// ran on petrol before; the first step that fails is said and ends it.
+bool COrvoDoc::writeThroughPetrol(PetrolProcedure& procedure, const std::vector<BlockWrite>& blocks)
 {
-    if (!m_device.switchToPetrolAndWait())
+    if (!procedure.switchToPetrol()) {
+        showCantWrite(m_pMainFrame);
         return false;
+    }
     {
         WaitCursor wait;
-        CLPGDevice& d = m_device;
-        const bool written =
-            d.writeBlock31() && d.writeBlock4() && d.writeBlock15() && d.writeTable7() && d.writeTable9() &&
-            d.writeCorrectionMap() && d.writeBlock26() && d.writeBlock30() &&
-            (!hasObdModule(d) || (d.writeBlock18() && d.writeBlock27(d.m_settings.m_obdAdvSetup)));
-        if (!written)
-            return false;
+        for (BlockWrite block : blocks)
+            if (!procedure.write(block))
+                return false;
     }
-    if (!m_device.reset())
+    if (!procedure.reset())
         return false;
-    refreshActivePage();
+    procedure.finish();
     return true;
+}
+
+// After a failed write of several blocks nothing runs before the record
+// holds what the controller holds again, and the controller is back on
+// gas unless it ran on petrol before.
+void COrvoDoc::rollBack(PetrolProcedure& procedure)
+{
+    m_device.readBackSettings();
+    procedure.runner().handBack();
+    showChangedSettings();
+}
+
+// The captions follow the fuel type, the page shown its values.
+void COrvoDoc::showChangedSettings()
+{
+    v_translate();
+    refreshActivePage();
 }
 
 void COrvoDoc::OnSettingsRestore()
@@ -122,24 +184,22 @@ void COrvoDoc::OnSettingsRestore()
 }
 
 // The settings groups of a fresh record go into the live image, which is
-// what writeAllSettings sends; the identity, statistics, lock data, PC log,
-// OBD set-ups and kept bytes stay the controller's.
+// what goes out as writeAllSettings sends it; the identity, statistics,
+// lock data, PC log, OBD set-ups, kept bytes and the car's installation
+// stay the controller's.
 void COrvoDoc::restoreFactorySettings()
 {
     CSettingsRecord defaults;
     keepUnsavedFields(m_device.m_settings, defaults);
-    CSettingsRecord& live = m_device.m_settings;
-    live.m_base.copy(defaults.m_base);
-    live.m_adv.copy(defaults.m_adv);
-    live.copySetupTimes(defaults);
-    live.copyCorrections(defaults);
-    live.m_corrMap.copy(defaults.m_corrMap);
-    live.m_sensorsSetup.copy(defaults.m_sensorsSetup);
-    live.m_advancedSetup.copy(defaults.m_advancedSetup);
-    live.m_autoMap.copy(defaults.m_autoMap);
-    m_device.writeAllSettings();
+    takeSettingsGroups(m_device.m_settings, defaults, kKeptOnRestore);
+    m_device.m_settings.m_autoMap.copy(defaults.m_autoMap);
+    PetrolProcedure procedure(m_pMainFrame, m_device);
+    if (!writeThroughPetrol(procedure, CLPGDevice::allSettingsWrites())) {
+        rollBack(procedure);
+        return;
+    }
     writeInitialSetup();
-    refreshActivePage();
+    showChangedSettings();
 }
 
 bool COrvoDoc::isDeviceUntouched()
@@ -175,23 +235,24 @@ void COrvoDoc::writeInitialSetup()
     if (file == INVALID_HANDLE_VALUE)
         return;
     CloseHandle(file);
-    ProgramBusy busy;
+    PetrolProcedure procedure(m_pMainFrame, m_device);
     {
         WaitCursor wait;
         if (!loadInitialPreset(m_device.m_settings))
             return;
     }
-    if (writeInitialBlocks()) {
+    if (writeInitialBlocks(procedure)) {
         refreshActivePage();
         return;
     }
     showProgramMessage(m_pMainFrame, kCantWrite, MB_ICONERROR);
+    rollBack(procedure);
 }
 
 // Nothing is written while the controller may still run on gas.
-bool COrvoDoc::writeInitialBlocks()
+bool COrvoDoc::writeInitialBlocks(PetrolProcedure& procedure)
 {
-    if (!m_device.switchToPetrolAndWait())
+    if (!procedure.switchToPetrol())
         return false;
     WaitCursor wait;
     return m_device.writeBlock31() && m_device.writeBlock4() && m_device.writeBlock26() &&

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 class CDiag;
 
@@ -49,6 +50,11 @@ public:
     // Under the device mutex: the same port again, after a port error.
     bool reopenPort();
     bool readAllSettings();
+    // After a failed write of several blocks: every settings block read
+    // back into the record (block 35 from 789, the OBD set-ups with an OBD
+    // module), so that the record holds what the controller holds. Stops
+    // at the first block that cannot be read, said once; false then.
+    bool readBackSettings();
     bool identify();
     bool readDeviceInfo();
     // Any of the 8 password bytes set, or a lock block that could not be
@@ -86,13 +92,14 @@ public:
     bool readBlock12();
     // The PC-connection log and the OBD set-up: their writes do not count as
     // settings written. The OBD reads fill the caller's `setup`; writeBlock18
-    // sends m_settings.m_obdSetup.
+    // sends m_settings.m_obdSetup, writeBlock27() m_settings.m_obdAdvSetup.
     bool readBlock19();
     bool writeBlock19();
     bool readBlock18(COBDSetup& setup);
     bool writeBlock18();
     bool readBlock27(COBDAdvSetup& setup);
     bool writeBlock27(const COBDAdvSetup& setup);
+    bool writeBlock27();
 
     // Reads whose data goes to the caller (buffers of the sizes below).
     bool readErrorCodes(unsigned char* codes);
@@ -119,8 +126,11 @@ public:
     bool sendAction29();
     // Petrol, then live samples until the controller reports petrol.
     bool switchToPetrolAndWait();
-    // Every settings block, the map and a reset; failures are shown.
-    void writeAllSettings();
+    // Every settings block, the map and a reset; failures are shown. False
+    // when a step failed.
+    bool writeAllSettings();
+    // The writes of writeAllSettings in its order, the reset left out.
+    static const std::vector<bool (CLPGDevice::*)()>& allSettingsWrites();
 
     // 0: sample read; 1: another reply; 2: no valid reply.
     unsigned char readDiagSample(CDiag& sample);

@@ -47,12 +47,6 @@ int switchPolls(const CSettingsRecord& settings)
 }
 
 using Step = bool (CLPGDevice::*)();
-const Step kWriteAllSteps[] = {
-    &CLPGDevice::writeBlock31, &CLPGDevice::writeBlock4,  &CLPGDevice::writeBlock15,
-    &CLPGDevice::writeTable7,  &CLPGDevice::writeTable9,  &CLPGDevice::writeCorrectionMap,
-    &CLPGDevice::writeBlock30, &CLPGDevice::writeBlock26, &CLPGDevice::writeBlock32,
-    &CLPGDevice::writeBlock33, &CLPGDevice::writeBlock34, &CLPGDevice::reset,
-};
 
 } // namespace
 
@@ -124,27 +118,40 @@ bool CLPGDevice::switchToPetrolAndWait()
     return mode == kPetrolMode;
 }
 
-void CLPGDevice::writeAllSettings()
+const std::vector<Step>& CLPGDevice::allSettingsWrites()
+{
+    static const std::vector<Step> writes = {
+        &CLPGDevice::writeBlock31, &CLPGDevice::writeBlock4,  &CLPGDevice::writeBlock15,
+        &CLPGDevice::writeTable7,  &CLPGDevice::writeTable9,  &CLPGDevice::writeCorrectionMap,
+        &CLPGDevice::writeBlock30, &CLPGDevice::writeBlock26, &CLPGDevice::writeBlock32,
+        &CLPGDevice::writeBlock33, &CLPGDevice::writeBlock34};
+    return writes;
+}
+
+bool CLPGDevice::writeAllSettings()
 {
     if (!m_connected) {
         showDeviceMessage(kCantWrite);
-        return;
+        return false;
     }
     const bool wasOnGas = newestLiveMode(*this) != kPetrolMode;
     if (!switchToPetrolAndWait()) {
         showDeviceMessage(kCantWrite);
-        return;
+        return false;
     }
     {
         WaitCursor wait;
-        const Step* failed = std::find_if(std::begin(kWriteAllSteps), std::end(kWriteAllSteps),
-                                          [this](Step step) { return !(this->*step)(); });
-        if (failed != std::end(kWriteAllSteps)) {
+        const std::vector<Step>& writes = allSettingsWrites();
+        const bool written =
+            std::all_of(writes.begin(), writes.end(), [this](Step step) { return (this->*step)(); }) &&
+            reset();
+        if (!written) {
             showDeviceMessage(kCantWrite);
-            return;
+            return false;
         }
     }
     Sleep(kAfterResetMs);
     if (wasOnGas)
         returnToGas();
+    return true;
 }

@@ -215,3 +215,8 @@ bool CLPGDevice::writeBlock27(const COBDAdvSetup& setup)
 {
     return writeAcknowledged(*this, 27, encodeBlock27(setup));
 }
+
+bool CLPGDevice::writeBlock27()
+{
+    return writeBlock27(m_settings.m_obdAdvSetup);
+}

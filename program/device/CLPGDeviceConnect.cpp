@@ -28,6 +28,8 @@ const int kBootloaderVersion = 768;
 const uint16_t kLiveDataAllowed = 0x0055;
 const wchar_t kCantRead[] = L"Can't read settings from device!";
 const int kLockBlockVersion = 778;
+const int kBlock35Version = 789;
+const uint32_t kObdModuleFlag = 0x01;
 
 const wchar_t* familyName(uint8_t hardware)
 {
@@ -39,15 +41,37 @@ std::vector<uint8_t> identificationRequest()
     return {0xCC, 0x00, 0x00, 0x04, 0x00, 0x00};
 }
 
-// A read during connection gets a second chance; a second failure is shown
-// and the connection goes on without that part.
-void readOrTell(CLPGDevice& device, bool (CLPGDevice::*read)())
+using BlockRead = bool (CLPGDevice::*)();
+
+// Block 30 chooses the sensor curves and 26 the map's row units, so they
+// come before the blocks converted with them.
+const BlockRead kSettingsReads[] = {
+    &CLPGDevice::readBlock30,       &CLPGDevice::readBlock31, &CLPGDevice::readBlock4,
+    &CLPGDevice::readBlock15,       &CLPGDevice::readTable7,  &CLPGDevice::readTable9,
+    &CLPGDevice::readCorrectionMap, &CLPGDevice::readBlock26, &CLPGDevice::readBlock32,
+    &CLPGDevice::readBlock33,       &CLPGDevice::readBlock34};
+
+// A read gets a second chance after a pause.
+bool readTwice(CLPGDevice& device, BlockRead read)
 {
     if ((device.*read)())
-        return;
+        return true;
     Sleep(kReadAgainPauseMs);
-    if (!(device.*read)())
+    return (device.*read)();
+}
+
+// During connection a second failure is shown and the connection goes on
+// without that part.
+void readOrTell(CLPGDevice& device, BlockRead read)
+{
+    if (!readTwice(device, read))
         showDeviceMessage(kCantRead);
+}
+
+bool readObdSetups(CLPGDevice& device)
+{
+    return device.readBlock18(device.m_settings.m_obdSetup) &&
+           device.readBlock27(device.m_settings.m_obdAdvSetup);
 }
 
 // The serial number is plain text or enciphered; either way it ends at
@@ -130,20 +154,29 @@ bool CLPGDevice::readAllSettings()
     if (!readDeviceInfo() && !readDeviceInfo())
         showDeviceMessage(kCantRead);
     m_connected = true;
-    // Block 30 chooses the sensor curves and 26 the map's row units, so
-    // they come before the blocks converted with them.
-    for (auto read : {&CLPGDevice::readBlock30, &CLPGDevice::readBlock31, &CLPGDevice::readBlock4,
-                      &CLPGDevice::readBlock15, &CLPGDevice::readTable7, &CLPGDevice::readTable9,
-                      &CLPGDevice::readCorrectionMap, &CLPGDevice::readBlock26, &CLPGDevice::readBlock32,
-                      &CLPGDevice::readBlock33, &CLPGDevice::readBlock34})
+    for (BlockRead read : kSettingsReads)
         readOrTell(*this, read);
     if (hasLockBlock()) {
         readLockBlock();
         readOrTell(*this, &CLPGDevice::readBlock19);
     }
-    if (m_settings.m_devInfo.m_version >= 789)
+    if (m_settings.m_devInfo.m_version >= kBlock35Version)
         readOrTell(*this, &CLPGDevice::readBlock35);
     return true;
+}
+
+// A controller that stops answering is told about once, not per block.
+bool CLPGDevice::readBackSettings()
+{
+    bool read = std::all_of(std::begin(kSettingsReads), std::end(kSettingsReads),
+                            [this](BlockRead r) { return readTwice(*this, r); });
+    if (read && m_settings.m_devInfo.m_version >= kBlock35Version)
+        read = readTwice(*this, &CLPGDevice::readBlock35);
+    if (read && (m_settings.m_devInfo.m_flags1 & kObdModuleFlag) != 0)
+        read = readObdSetups(*this);
+    if (!read)
+        showDeviceMessage(kCantRead);
+    return read;
 }
 
 // A lock that cannot be read must not leave the settings open: the

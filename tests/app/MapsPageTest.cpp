@@ -12,25 +12,6 @@
 using kwtest::ShellBench;
 
 namespace {
-CWnd* pageOf(ShellBench& bench, int templateId)
-{
-    struct Search
-    {
-        int id;
-        HWND found;
-    } search{templateId, nullptr};
-    EnumChildWindows(
-        bench.frame().GetSafeHwnd(),
-        [](HWND child, LPARAM out) {
-            auto* s = reinterpret_cast<Search*>(out);
-            if (GetDlgCtrlID(child) == s->id && CWnd::FromHandlePermanent(child))
-                s->found = child;
-            return s->found ? FALSE : TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return CWnd::FromHandlePermanent(search.found);
-}
-
 void click(CWnd& page, int id)
 {
     page.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(::GetDlgItem(page.GetSafeHwnd(), id)));
@@ -72,7 +53,7 @@ const struct
 TEST(MapsPages, OscilloscopeBoxesFollowTheLinesAndSayWhatTheyShow)
 {
     ShellBench bench;
-    auto* page = dynamic_cast<CDiagnosticOscMPDlg*>(pageOf(bench, 321));
+    auto* page = dynamic_cast<CDiagnosticOscMPDlg*>(bench.page(321));
     ASSERT_NE(nullptr, page);
     CDiagnosticChart& chart = page->chart();
     EXPECT_TRUE(chart.isPaused());
@@ -111,7 +92,7 @@ TEST(MapsPages, OscilloscopeBoxesFollowTheLinesAndSayWhatTheyShow)
 TEST(MapsPages, OscilloscopeRecordsAsksBeforeReplacingAndPlaysTheRecordingBack)
 {
     ShellBench bench;
-    auto* page = dynamic_cast<CDiagnosticOscMPDlg*>(pageOf(bench, 321));
+    auto* page = dynamic_cast<CDiagnosticOscMPDlg*>(bench.page(321));
     ASSERT_NE(nullptr, page);
     CDiagnosticChart& chart = page->chart();
 
@@ -181,7 +162,7 @@ TEST(MapsPages, OscilloscopeRecordsAsksBeforeReplacingAndPlaysTheRecordingBack)
 TEST(MapsPages, TheMap3DPageShowsAFlatGridWithItsHelpAndAFontOfItsHeight)
 {
     ShellBench bench;
-    auto* page = dynamic_cast<CChart3DMPDlg*>(pageOf(bench, 320));
+    auto* page = dynamic_cast<CChart3DMPDlg*>(bench.page(320));
     ASSERT_NE(nullptr, page);
     EXPECT_EQ(17, page->chart().getRowCount());
     EXPECT_EQ(21, page->chart().getColumnCount());

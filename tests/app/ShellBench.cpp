@@ -68,6 +68,25 @@ ShellBench::~ShellBench()
     setSerialTransportFactory(nullptr);
 }
 
+CWnd* ShellBench::page(int templateId)
+{
+    struct Search
+    {
+        int id;
+        HWND found;
+    } search{templateId, nullptr};
+    EnumChildWindows(
+        frame().GetSafeHwnd(),
+        [](HWND child, LPARAM out) {
+            auto* s = reinterpret_cast<Search*>(out);
+            if (GetDlgCtrlID(child) == s->id && CWnd::FromHandlePermanent(child))
+                s->found = child;
+            return s->found ? FALSE : TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return CWnd::FromHandlePermanent(search.found);
+}
+
 void ShellBench::command(UINT id)
 {
     frame().SendMessage(WM_COMMAND, id);

@@ -31,6 +31,8 @@ public:
     COrvoView& view() { return *frame().m_pView; }
     template <class F> auto with(F&& f) { return sim->with(std::forward<F>(f)); }
 
+    // A page of the main window by its template id (null when none).
+    CWnd* page(int templateId);
     // A command as the menu sends it, and the menu item's state after the
     // frame updated the menu (MF_GRAYED, MF_CHECKED).
     void command(UINT id);
