@@ -95,20 +95,17 @@ void CLPGDevice::connect()
     discover();
 }
 
+// The remembered port is asked about and tried before the others are
+// looked for: asking about every port costs about a second. The tries keep
+// their order: the remembered port, then every present port upwards.
 void CLPGDevice::discover()
 {
     m_connected = false;
     const unsigned remembered = readLastPortNr();
-    std::vector<unsigned> present;
-    for (unsigned n = 1; n <= kLastPort; ++n)
-        if (m_port.present(n))
-            present.push_back(n);
-    const bool rememberedPresent =
-        remembered != 0 && std::find(present.begin(), present.end(), remembered) != present.end();
-    if (rememberedPresent && tryPort(remembered))
+    if (remembered != 0 && remembered <= kLastPort && m_port.present(remembered) && tryPort(remembered))
         return;
-    for (unsigned n : present)
-        if (tryPort(n))
+    for (unsigned n = 1; n <= kLastPort; ++n)
+        if (m_port.present(n) && tryPort(n))
             return;
     m_connected = false;
 }

@@ -2,7 +2,7 @@
 // against kwsim paced at 38400 baud with an OBD module (so every page can
 // be reached), each figure beside its reference:
 // - process start -> main window shown -> answering -> first live sample,
-//   beside the 2 s splash plus the wire time of the requests before it;
+//   beside the 2 s splash plus the wire time of the start-up requests;
 // - connect and read every setting, beside the wire time of its requests;
 // - on every page while live data shows: the GUI thread's CPU time per
 //   second and the round trip of WM_NULL sent to the main window;
@@ -221,13 +221,18 @@ bool Bench::start()
     return m_guiThread != nullptr;
 }
 
+// The start-up requests: every one before the first live-data request.
 void Bench::reportStart()
 {
     const std::vector<Exchange> exchanges = readExchanges(timesPath());
-    size_t beforeShown = 0;
-    while (beforeShown < exchanges.size() && exchanges[beforeShown].repliedSeconds < m_shown)
-        ++beforeShown;
-    const double reference = kSplashSeconds + wireSeconds(exchanges, 0, beforeShown);
+    size_t startUp = 0;
+    while (startUp < exchanges.size() &&
+           !(exchanges[startUp].cmd == 2 && exchanges[startUp].selector == kLiveSample))
+        ++startUp;
+    const double reference = kSplashSeconds + wireSeconds(exchanges, 0, startUp);
+    if (startUp)
+        printf("start: first request %.2f s, last start-up request %.2f s after the process start\n",
+               exchanges[0].throughSeconds - m_started, exchanges[startUp - 1].repliedSeconds - m_started);
     printf("start: main window shown %.2f s, answering %.2f s, first live sample %.2f s after the process "
            "start\n",
            m_shown - m_started, m_answering - m_started, m_firstSample - m_started);
