@@ -116,12 +116,7 @@ void CBottomMPDlg::OnSize(UINT nType, int cx, int cy)
 // Nine columns share the strip's fixed width: the captions' font gives way.
 void CBottomMPDlg::fitCaptionFont()
 {
-    m_captionFont.fit(m_font, this, [this](CFont& font) {
-        for (int i = 0; i < kValues; ++i)
-            if (!FittedFont::textsFit(font, {&m_captions[i]}))
-                return false;
-        return true;
-    });
+    m_captionFont.fit(m_font, this);
 }
 
 // A missing image ends the list: later indexes show nothing.

@@ -88,9 +88,9 @@ void CLeftToolBarMPDlg::fitColumnFont()
 {
     if (!m_tree.GetSafeHwnd())
         return;
-    m_columnFont.fit(m_font, this, [this](CFont& font) {
-        m_tree.SetFont(&font);
-        return treeFits() && FittedFont::textsFit(font, {&m_headings[0], &m_headings[1]});
+    m_columnFont.fit(m_font, this, [this] {
+        m_tree.SetFont(&m_columnFont.m_font);
+        return treeFits();
     });
 }
 

@@ -10,7 +10,7 @@ const int kSmallest = 8;
 
 } // namespace
 
-void FittedFont::fit(CFont* pageFont, CWnd* container, const std::function<bool(CFont&)>& fits)
+void FittedFont::fit(CFont* pageFont, CWnd* container, const std::function<bool()>& fits)
 {
     for (CGDIpStatic* stat : m_attached) {
         stat->m_font = &m_font;
@@ -21,7 +21,7 @@ void FittedFont::fit(CFont* pageFont, CWnd* container, const std::function<bool(
         return;
     for (int height = std::abs(lf.lfHeight); height >= kSmallest; --height) {
         lf.lfHeight = lf.lfHeight < 0 ? -height : height;
-        if (IOwnFontCtrl::recreateFont(m_font, lf, container) && fits(m_font))
+        if (IOwnFontCtrl::recreateFont(m_font, lf, container) && attachedFit() && fits())
             return;
     }
 }
@@ -31,13 +31,13 @@ void FittedFont::attach(std::initializer_list<CGDIpStatic*> statics)
     m_attached.insert(m_attached.end(), statics.begin(), statics.end());
 }
 
-bool FittedFont::textsFit(CFont& font, std::initializer_list<CGDIpStatic*> statics)
+bool FittedFont::attachedFit()
 {
-    for (CGDIpStatic* stat : statics) {
+    for (CGDIpStatic* stat : m_attached) {
         if (!stat->GetSafeHwnd())
             continue;
         CClientDC dc(stat);
-        CFont* old = dc.SelectObject(&font);
+        CFont* old = dc.SelectObject(&m_font);
         TEXTMETRICW tm{};
         dc.GetTextMetrics(&tm);
         CString text;

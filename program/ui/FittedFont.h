@@ -19,18 +19,20 @@ public:
     FittedFont(const FittedFont&) = delete;
     FittedFont& operator=(const FittedFont&) = delete;
 
-    // The largest font, no higher than `pageFont`, for which `fits`
-    // answers true (the smallest tried when none does). Windows of
-    // `container` that hold the previous font get the new one.
-    void fit(CFont* pageFont, CWnd* container, const std::function<bool(CFont&)>& fits);
+    // The largest font, no higher than `pageFont`, in which the attached
+    // statics' texts show whole and `fits` answers true (the smallest tried
+    // when none does). Windows of `container` that hold the previous font
+    // get the new one.
+    void fit(
+        CFont* pageFont, CWnd* container, const std::function<bool()>& fits = [] { return true; });
     // The statics draw with this font from every fit on, whatever font
     // their container hands them.
     void attach(std::initializer_list<CGDIpStatic*> statics);
-    // Every static's text shows whole in its client area in `font`.
-    static bool textsFit(CFont& font, std::initializer_list<CGDIpStatic*> statics);
 
     CFont m_font;
 
 private:
+    bool attachedFit();
+
     std::vector<CGDIpStatic*> m_attached;
 };
