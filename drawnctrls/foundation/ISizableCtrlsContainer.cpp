@@ -88,14 +88,24 @@ void ISizableCtrlsContainer::placeChild(HWND child, const CtrlRecord& record, do
     const int right = int(sx * (record.right - record.left) + left);
     const int bottom = int(sy * (record.bottom - record.top) + top);
     // A container composes its whole background at every erase: it erases
-    // once when it next paints, not once for every child moved.
-    ::SetWindowPos(child, nullptr, left, top, right - left, bottom - top,
-                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE);
+    // once when it next paints, not once for every child moved. A child
+    // already in place with the font is left alone: every move and every
+    // repaint asked for costs the window server a round trip, for pages of
+    // dozens of controls.
+    CRect now;
+    ::GetWindowRect(child, &now);
+    ::MapWindowPoints(nullptr, m_container->m_hWnd, reinterpret_cast<LPPOINT>(&now), 2);
+    const bool moved = now != CRect(left, top, right, bottom);
+    if (moved)
+        ::SetWindowPos(child, nullptr, left, top, right - left, bottom - top,
+                       SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE);
     CWnd* wnd = CWnd::FromHandlePermanent(child);
     auto* ownFont = dynamic_cast<IOwnFontCtrl*>(wnd);
     if (ownFont && ownFont->m_takeContainerFont == 1)
         ownFont->m_font = m_font;
-    ::SendMessageW(child, WM_SETFONT, WPARAM(m_font ? HFONT(*m_font) : nullptr), TRUE);
+    const HFONT font = m_font ? HFONT(*m_font) : nullptr;
+    if (moved || reinterpret_cast<HFONT>(::SendMessageW(child, WM_GETFONT, 0, 0)) != font)
+        ::SendMessageW(child, WM_SETFONT, WPARAM(font), TRUE);
     if (dynamic_cast<CGDIpGradientComboBox*>(wnd))
         ::SendMessageW(child, CB_SETITEMHEIGHT, WPARAM(-1), LPARAM(bottom - top));
 }
