@@ -2,7 +2,10 @@
 // help lines.
 #include "CGDIpChart3DCtrl.h"
 
+#include <TransparentPaint.h>
+
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
 
@@ -15,41 +18,92 @@ PointF pointOf(const TPoint<double>& p)
     return PointF(REAL(p.x), REAL(p.y));
 }
 
-// A GDI+ font of the GDI font `source` at `height` (logical units); null
-// when there is no such font here.
-std::unique_ptr<Font> gdipFont(HDC dc, CFont& source, int height)
-{
-    LOGFONTW logFont{};
-    if (!source.m_hObject || !source.GetLogFont(&logFont))
-        return nullptr;
-    logFont.lfHeight = height;
-    HFONT sized = ::CreateFontIndirectW(&logFont);
-    if (!sized)
-        return nullptr;
-    auto font = std::make_unique<Font>(dc, sized);
-    ::DeleteObject(sized);
-    if (font->GetLastStatus() != Ok)
-        return nullptr;
-    return font;
-}
-
 int logHeight(CFont& font)
 {
     LOGFONTW logFont{};
     return font.m_hObject && font.GetLogFont(&logFont) ? logFont.lfHeight : 0;
 }
 
-RectF measure(Graphics& g, const std::wstring& text, const Font& font)
+// Titles, labels and help lines through GDI in the GDI font `source` at
+// `height` (logical units): forty GDI+ strings cost some five milliseconds a
+// paint under Wine. Nothing is written when there is no such font here.
+class LabelWriter
 {
-    RectF box;
-    g.MeasureString(text.c_str(), INT(text.size()), &font, PointF(0, 0), &box);
-    return box;
-}
+public:
+    LabelWriter(CDC& dc, CFont& source, int height) : m_dc(dc), m_saved(dc.SaveDC())
+    {
+        LOGFONTW logFont{};
+        if (!source.m_hObject || !source.GetLogFont(&logFont))
+            return;
+        logFont.lfHeight = height;
+        if (!m_font.CreateFontIndirect(&logFont))
+            return;
+        ::SelectObject(dc.m_hDC, m_font);
+        ::SetBkMode(dc.m_hDC, TRANSPARENT);
+    }
+    ~LabelWriter() { m_dc.RestoreDC(m_saved); }
+    LabelWriter(const LabelWriter&) = delete;
+    LabelWriter& operator=(const LabelWriter&) = delete;
 
-void drawText(Graphics& g, const std::wstring& text, const Font& font, const Brush& brush, PointF at)
+    bool ready() const { return m_font.m_hObject != nullptr; }
+    SizeF measure(const std::wstring& text) const
+    {
+        SIZE size{};
+        ::GetTextExtentPoint32W(m_dc.m_hDC, text.c_str(), int(text.size()), &size);
+        return SizeF(REAL(size.cx), REAL(size.cy));
+    }
+    void write(const std::wstring& text, ARGB color, PointF at) const
+    {
+        ::SetTextColor(m_dc.m_hDC, colorrefOf(color));
+        ::TextOutW(m_dc.m_hDC, int(std::lround(at.X)), int(std::lround(at.Y)), text.c_str(),
+                   int(text.size()));
+    }
+
+private:
+    CDC& m_dc;
+    CFont m_font;
+    int m_saved;
+};
+
+// The surface's quadrilaterals and grid lines, in the order drawn, through
+// GDI: hundreds of small GDI+ shapes cost some forty milliseconds a paint
+// under Wine, which a chart turned by the mouse paints at every move.
+class SurfacePainter
 {
-    g.DrawString(text.c_str(), INT(text.size()), &font, at, &brush);
-}
+public:
+    SurfacePainter(CDC& dc, ARGB gridColor)
+        : m_dc(dc), m_grid(PS_SOLID, 1, colorrefOf(gridColor)), m_saved(dc.SaveDC())
+    {
+        ::SelectObject(dc.m_hDC, ::GetStockObject(DC_BRUSH));
+    }
+    ~SurfacePainter() { m_dc.RestoreDC(m_saved); }
+    SurfacePainter(const SurfacePainter&) = delete;
+    SurfacePainter& operator=(const SurfacePainter&) = delete;
+
+    void fill(const std::array<PointF, 4>& corners, ARGB color)
+    {
+        POINT points[4];
+        for (size_t i = 0; i < 4; ++i)
+            points[i] = pixel(corners[i]);
+        ::SetDCBrushColor(m_dc.m_hDC, colorrefOf(color));
+        ::SelectObject(m_dc.m_hDC, ::GetStockObject(NULL_PEN));
+        ::Polygon(m_dc.m_hDC, points, 4);
+    }
+    void line(PointF from, PointF to)
+    {
+        ::SelectObject(m_dc.m_hDC, m_grid);
+        const POINT a = pixel(from), b = pixel(to);
+        ::MoveToEx(m_dc.m_hDC, a.x, a.y, nullptr);
+        ::LineTo(m_dc.m_hDC, b.x, b.y);
+    }
+
+private:
+    static POINT pixel(PointF p) { return POINT{LONG(std::lround(p.X)), LONG(std::lround(p.Y))}; }
+
+    CDC& m_dc;
+    CPen m_grid;
+    int m_saved;
+};
 
 } // namespace
 
@@ -87,38 +141,37 @@ void CGDIpChart3DCtrl::v_drawAxis(CDC& dc)
     }
 
     CFont& base = m_font ? *m_font : m_chartFont;
-    const auto font = gdipFont(dc.m_hDC, base, int(std::trunc((logHeight(base) - 10) * m_scale)));
-    if (!font)
+    const LabelWriter labels(dc, base, int(std::trunc((logHeight(base) - 10) * m_scale)));
+    if (!labels.ready())
         return;
     const double w = m_boxWidth, d = m_boxDepth;
-    const RectF msBox = measure(g, m_yTitle, *font);
+    const SizeF msBox = labels.measure(m_yTitle);
     const double th = msBox.Height;
-    SolidBrush red{Color(m_xAxisColor)}, green{Color(m_yAxisColor)}, blue{Color(m_zAxisColor)};
 
     PointF at = pointOf(mapTo2D(w / 2, d, -4 * th));
-    drawText(g, m_xTitle, *font, red, PointF(at.X - msBox.Width, at.Y));
+    labels.write(m_xTitle, m_xAxisColor, PointF(at.X - msBox.Width, at.Y));
     // The labels run out before a long grid's rows or columns do.
     const size_t rpmCount = std::min(size_t(m_rowCount), m_rpmLabels.size());
     for (size_t i = 0; i < rpmCount; ++i)
-        drawText(g, m_rpmLabels[i], *font, red, pointOf(mapTo2D(double(i) * m_rowSpacing, d, -1.5 * th)));
+        labels.write(m_rpmLabels[i], m_xAxisColor, pointOf(mapTo2D(double(i) * m_rowSpacing, d, -1.5 * th)));
 
     at = pointOf(mapTo2D(w, d / 2, -4 * th));
-    drawText(g, m_yTitle, *font, green, PointF(at.X, at.Y + REAL(th)));
+    labels.write(m_yTitle, m_yAxisColor, PointF(at.X, at.Y + REAL(th)));
     const size_t msCount = std::min(size_t(m_columnCount), m_msLabels.size());
     for (size_t i = 0; i < msCount; ++i) {
         at = pointOf(mapTo2D(w, double(i) * m_columnSpacing, -1.5 * th));
-        drawText(g, m_msLabels[i], *font, green,
-                 PointF(at.X - measure(g, m_msLabels[i], *font).Width / 2, at.Y));
+        labels.write(m_msLabels[i], m_yAxisColor,
+                     PointF(at.X - labels.measure(m_msLabels[i]).Width / 2, at.Y));
     }
 
     at = pointOf(mapTo2D(w, 0, m_valueOffset));
-    const RectF zBox = measure(g, m_zTitle, *font);
-    drawText(g, m_zTitle, *font, blue, PointF(at.X + zBox.Width, at.Y - REAL(th / 2)));
+    const SizeF zBox = labels.measure(m_zTitle);
+    labels.write(m_zTitle, m_zAxisColor, PointF(at.X + zBox.Width, at.Y - REAL(th / 2)));
     const double count = double(m_percentLabels.size());
     const double shift = std::trunc(m_valueFactor * (count - 1) / 2 * m_percentStep);
     for (size_t i = 0; i < m_percentLabels.size(); ++i) {
         at = pointOf(mapTo2D(w, 0, double(i) * m_percentStep * m_valueFactor + m_valueOffset - shift));
-        drawText(g, m_percentLabels[i], *font, blue, PointF(at.X, at.Y - REAL(th / 2)));
+        labels.write(m_percentLabels[i], m_zAxisColor, PointF(at.X, at.Y - REAL(th / 2)));
     }
 }
 
@@ -136,21 +189,21 @@ void CGDIpChart3DCtrl::v_drawChart(CDC& dc)
             p[r][c] = pointOf(mapTo2D(m_grid[r][c].model, heightOf(m_grid[r][c].z)));
             anySelected = anySelected || m_grid[r][c].selected;
         }
-    Pen gridPen(Color(m_gridColor), 1);
+    SurfacePainter surface(dc, m_gridColor);
     SolidBrush dot{Color(m_selectedColor)};
     for (int r = 0; r < m_rowCount; ++r)
         for (int c = 0; c < m_columnCount; ++c) {
-            if (r >= 1 && c >= 1) {
-                const PointF patch[4] = {p[r - 1][c - 1], p[r][c - 1], p[r][c], p[r - 1][c]};
-                SolidBrush fill{Color(surfaceColor(m_grid[r][c].z))};
-                g.FillPolygon(&fill, patch, 4);
-            }
+            if (r >= 1 && c >= 1)
+                surface.fill({p[r - 1][c - 1], p[r][c - 1], p[r][c], p[r - 1][c]},
+                             surfaceColor(m_grid[r][c].z));
             if (r >= 1)
-                g.DrawLine(&gridPen, p[r][c], p[r - 1][c]);
+                surface.line(p[r][c], p[r - 1][c]);
             if (c >= 1)
-                g.DrawLine(&gridPen, p[r][c], p[r][c - 1]);
-            if (m_grid[r][c].selected)
+                surface.line(p[r][c], p[r][c - 1]);
+            if (m_grid[r][c].selected) {
                 g.FillEllipse(&dot, p[r][c].X - 4, p[r][c].Y - 4, REAL(4), REAL(4));
+                g.Flush(FlushIntentionSync);
+            }
         }
     if (m_marked.row < 0 || m_marked.row >= m_rowCount || m_marked.column < 0 ||
         m_marked.column >= m_columnCount)
@@ -161,36 +214,32 @@ void CGDIpChart3DCtrl::v_drawChart(CDC& dc)
     if (!anySelected)
         return;
     CFont& base = m_font ? *m_font : m_chartFont;
-    const auto font = gdipFont(dc.m_hDC, base, int(std::trunc((logHeight(base) - 10) * m_scale)));
-    if (!font)
+    const LabelWriter labels(dc, base, int(std::trunc((logHeight(base) - 10) * m_scale)));
+    if (!labels.ready())
         return;
     const ChartNode& node = m_grid[m_marked.row][m_marked.column];
     CString label;
     label.Format(L"%i%s, %.1f%s, %i%s", int(node.data.x), m_xTitle.c_str(), node.data.y, m_yTitle.c_str(),
                  int(node.z), m_zTitle.c_str());
-    SolidBrush text{Color(m_valueColor)};
-    drawText(g, std::wstring(label), *font, text, PointF(marked.X + 6, marked.Y - 6));
+    labels.write(std::wstring(label), m_valueColor, PointF(marked.X + 6, marked.Y - 6));
 }
 
 void CGDIpChart3DCtrl::v_drawHelp(CDC& dc)
 {
-    Graphics g(dc.m_hDC);
-    g.SetSmoothingMode(SmoothingModeAntiAlias);
-    const auto font = gdipFont(dc.m_hDC, m_chartFont, logHeight(m_chartFont));
-    if (!font)
+    const LabelWriter lines(dc, m_chartFont, logHeight(m_chartFont));
+    if (!lines.ready())
         return;
     CRect client;
     GetClientRect(&client);
     REAL widest = 0;
-    RectF boxes[3];
+    SizeF boxes[3];
     for (int i = 0; i < 3; ++i) {
-        boxes[i] = measure(g, std::wstring(m_help[i]), *font);
+        boxes[i] = lines.measure(std::wstring(m_help[i]));
         widest = std::max(widest, boxes[i].Width);
     }
     // Centred, but a line wider than the chart starts at its left edge so it is cut on one side only.
     const REAL left = std::max(REAL(0), (REAL(client.Width()) - widest) / 2);
-    SolidBrush brush{Color(m_helpColor)};
     for (int i = 0; i < 3; ++i)
-        drawText(g, std::wstring(m_help[i]), *font, brush,
-                 PointF(left, REAL(client.top + 2) + i * (boxes[0].Height + 2)));
+        lines.write(std::wstring(m_help[i]), m_helpColor,
+                    PointF(left, REAL(client.top + 2) + i * (boxes[0].Height + 2)));
 }

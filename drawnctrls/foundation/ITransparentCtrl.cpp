@@ -4,10 +4,12 @@
 
 namespace {
 
-// Larger memory contexts (a page's) go after each paint: they are painted
-// seldom and would hold megabytes each. The memory bitmap is a compatible
+// Larger memory contexts (a page's) go after a paint unless the last one was
+// just before (a chart that follows the mouse or the live data): pages are
+// painted seldom and would hold megabytes each. The memory bitmap is a compatible
 // one: GDI+ draws into a DIB section ten times slower under Wine.
 constexpr long kKeptMemoryPixels = 256 * 256;
+constexpr DWORD kOftenMs = 1000;
 
 BITMAPINFO topDown32(int width, int height)
 {
@@ -199,7 +201,10 @@ void ITransparentCtrl::endTransparentPaint(CDC* dc)
         return;
     const CRect client = ownerClient();
     dc->BitBlt(0, 0, client.Width(), client.Height(), &m_memDC, 0, 0, SRCCOPY);
-    if (long(m_memSize.cx) * m_memSize.cy > kKeptMemoryPixels) {
+    const DWORD now = ::GetTickCount();
+    const bool often = m_lastPaintTick && now - m_lastPaintTick < kOftenMs;
+    m_lastPaintTick = now;
+    if (!often && long(m_memSize.cx) * m_memSize.cy > kKeptMemoryPixels) {
         releaseMemory();
         return;
     }

@@ -71,6 +71,7 @@ private:
     HGDIOBJ m_oldBitmap = nullptr;
     CSize m_memSize;
     int m_memState = 0; // the memory context's state saved at the start of a paint
+    DWORD m_lastPaintTick = 0;
     bool m_bkUniform = false;
     DWORD m_bkPixel = 0; // the one colour of a uniform background
     unsigned m_bkVersion = 0;
