@@ -46,8 +46,9 @@ void CAutoCalibrationMPDlg::OnBnClickedStart()
         OnBnClickedStop();
         return;
     }
-    if (ProgramBusy::isSet())
-        return; // inside another procedure's wait
+    // Not inside another procedure's wait, nor on a locked controller.
+    if (!editableDevice())
+        return;
     CPageCalibrationHost host(*g_pDevice, *this);
     runCalibration(host);
 }

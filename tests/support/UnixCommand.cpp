@@ -10,10 +10,13 @@ namespace kwtest {
 bool runUnixCommand(const std::string& command, unsigned timeoutMs)
 {
     // Wine starts Unix programs but gives no waitable handle for them, so
-    // the command leaves a marker file when it is done.
+    // the command leaves a marker file when it is done. Test programs in
+    // wineservers of their own share process ids, so the name also holds
+    // this run's start time.
     static unsigned counter = 0;
-    const std::string marker =
-        "/tmp/kw-unix-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + ".done";
+    static const ULONGLONG started = GetTickCount64();
+    const std::string marker = "/tmp/kw-unix-" + std::to_string(GetCurrentProcessId()) + "-" +
+                               std::to_string(started) + "-" + std::to_string(++counter) + ".done";
     const std::string script = "(" + command + "); touch '" + marker + "'";
     std::string line = "/bin/sh -c \"";
     for (char c : script) {
