@@ -3,6 +3,7 @@
 // base settings the controller is left with read from the request log.
 
 #include "KwSimProcess.h"
+#include "ProcedureFaults.h"
 #include "ProgramRun.h"
 #include "WindowShot.h"
 
@@ -103,4 +104,42 @@ TEST(ProgramCalibration, StopAndCloseDuringARunLeaveTheSwitchSettingsAsTheyWere)
     ASSERT_TRUE(startUntilSettling(page, sim));
     EXPECT_EQ(0, program.close(60000));
     expectSwitchSettingsBack(sim, from);
+}
+
+// Closed once the first cylinder alone runs on gas (action 23 with bit set
+// 1): the program ends normally and leaves the controller as a finished
+// run would, every cylinder on gas under its own switching, with its
+// switch settings and corrections as before.
+TEST(ProgramCalibration, CloseDuringAOneCylinderRunHandsEveryCylinderBack)
+{
+    kwtest::KwSimProcess sim;
+    ASSERT_TRUE(sim.start(L"--version 790"));
+    ProgramRun program;
+    ASSERT_TRUE(program.start(sim.programPort()));
+    ASSERT_TRUE(program.waitMainWindow(kStartMs));
+    ASSERT_TRUE(program.waitConnectionCaption(L"Connected", kStartMs));
+    ASSERT_TRUE(waitUntil([&] { return program.selectTreeItem(kCalibrationTreeItem); }, 20000));
+    HWND page = program.page(kCalibrationPage);
+    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(page) != FALSE; }, 5000));
+    ASSERT_EQ(BST_CHECKED, SendMessageW(windowshot::findDescendant(page, kOneCylinder), BM_GETCHECK, 0, 0));
+
+    click(page, kStart);
+    const auto firstCylinderAlone = [&] {
+        for (const kwsim::SimRequest& r : sim.requests())
+            if (r.cmd == 2 && r.selector == 23)
+                return true;
+        return false;
+    };
+    ASSERT_TRUE(waitUntil(firstCylinderAlone, 60000));
+    EXPECT_EQ(0, program.close(60000));
+
+    std::unique_ptr<kwsim::SimController> before = sim.replay(0), after = sim.replay();
+    ASSERT_TRUE(before && after);
+    // Nothing of the result was written yet: the corrections stand as found.
+    // The close records the PC connection (block 19).
+    const kwtest::ResultBytes measured{{19, {}}, {26, {}}, {31, {5, 13, 24, 25, 26, 27}}};
+    EXPECT_EQ(std::vector<std::string>(),
+              kwtest::handBackDifferences(kwtest::ControllerState::of(*before),
+                                          kwtest::ControllerState::of(*after), measured, 4));
+    EXPECT_EQ(0x0F, kwtest::ControllerState::of(*after).emulatorBits);
 }

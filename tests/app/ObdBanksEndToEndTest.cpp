@@ -2,6 +2,7 @@
 // keeps polling the trims while the detection holds the program busy.
 
 #include "KwSimProcess.h"
+#include "ProcedureFaults.h"
 #include "ProgramRun.h"
 #include "SimController.h"
 #include "WindowShot.h"
@@ -105,4 +106,34 @@ TEST(ObdBanks, DetectFindsTheBankOfEachCylinderThroughTheWindow)
     EXPECT_EQ((std::vector<int>{1, 3}), switches);
     EXPECT_GT(polls, 80u);
     EXPECT_EQ(0, program.close(30000));
+}
+
+// A close while a cylinder's correction is shifted stops the detection: the
+// program ends normally, and the controller has its own switching and the
+// corrections as found; no bank mask was decided.
+TEST(ObdBanks, CloseDuringTheDetectionHandsTheControllerBack)
+{
+    kwtest::KwSimProcess sim;
+    ASSERT_TRUE(sim.start(L"--version 790 --obd-module --cylinders 6 --trim-car 0x2A "
+                          L"--block 18:DF070000E807000001020803 " +
+                          kSeparateBanks));
+    ProgramRun program;
+    ASSERT_TRUE(program.start(sim.programPort()));
+    ASSERT_TRUE(program.waitMainWindow(kStartMs));
+    ASSERT_TRUE(program.waitConnectionCaption(L"Connected", kStartMs));
+    ASSERT_TRUE(program.selectTreeItem(kObdTreeItem));
+    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(program.page(kObdPage)) != FALSE; }, 5000));
+
+    PostMessageW(program.page(kObdPage), WM_COMMAND, MAKEWPARAM(kDetectButton, BN_CLICKED), 0);
+    ASSERT_TRUE(acceptShift(program));
+    ASSERT_TRUE(waitUntil([&] { return writesOf(sim, 15).size() >= 3; }, 30000));
+    EXPECT_EQ(0, program.close(60000));
+    EXPECT_LT(writesOf(sim, 15).size(), 6u * 11);
+
+    std::unique_ptr<kwsim::SimController> after = sim.replay();
+    ASSERT_TRUE(after);
+    const kwtest::ControllerState found = kwtest::ControllerState::of(*after);
+    EXPECT_EQ(0, found.hold);
+    EXPECT_EQ(std::vector<uint8_t>(kAsFound, kAsFound + 16), found.blocks.at(15));
+    EXPECT_TRUE(writesOf(sim, 27).empty());
 }

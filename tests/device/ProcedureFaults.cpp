@@ -113,7 +113,12 @@ bool ProcedureFault::hit() const
 
 ControllerState ControllerState::of(SimBench& bench)
 {
-    return bench.with([](kwsim::SimState& s) {
+    return of(*bench.sim);
+}
+
+ControllerState ControllerState::of(kwsim::SimController& sim)
+{
+    return sim.with([](kwsim::SimState& s) {
         ControllerState state;
         for (int b = 0; b < 256; ++b)
             if (s.blocks.has(static_cast<uint8_t>(b)))

@@ -54,6 +54,7 @@ struct ControllerState
     int hold = 0;
     uint8_t emulatorBits = 0;
     static ControllerState of(SimBench& bench);
+    static ControllerState of(kwsim::SimController& sim);
 };
 
 // The bytes of a block that hold a procedure's result; none listed: all.

@@ -6,6 +6,8 @@
 #include "TempDir.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,9 +29,15 @@ public:
     // The requests of the log, oldest first.
     std::vector<kwsim::SimRequest> requests() const;
     size_t requestCount() const;
+    // The controller as the first `count` logged requests left it: a fresh
+    // simulator with the same options takes each of them again (faults and
+    // live data aside, the simulator acts the same on the same requests).
+    // replay(0) is the controller as it started.
+    std::unique_ptr<kwsim::SimController> replay(size_t count = SIZE_MAX) const;
     ChildProcess& child() { return m_child; }
 
 private:
+    std::wstring m_options;
     TempDir m_dir;
     PtyPair m_pair;
     ChildProcess m_child;
