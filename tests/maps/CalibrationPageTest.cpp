@@ -5,10 +5,12 @@
 #include "CAutoCalibrationMPDlg.h"
 #include "CPageCalibrationHost.h"
 #include "CalibrationPageIds.h"
+#include "OscPageIds.h"
 #include "ProgramBusy.h"
 #include "SamplePacer.h"
 #include "ShellBench.h"
 #include "ShellIds.h"
+#include "TempDir.h"
 
 #include <UserInterface.h>
 
@@ -23,6 +25,7 @@ namespace {
 using kwtest::ShellBench;
 
 const int kCalibrationPage = 3;
+const int kOscilloscopePage = 7;
 
 // The page's own host with the reading thread played in fake time; the
 // window messages still flow, so the frame's timer ticks the page.
@@ -37,8 +40,14 @@ public:
         Sleep(1);
     }
     unsigned long long now() override { return pacer.now(); }
+    void setProgress(int position) override
+    {
+        progress.push_back(position);
+        CPageCalibrationHost::setProgress(position);
+    }
 
     SamplePacer pacer{m_device};
+    std::vector<int> progress;
 };
 
 struct PumpHook
@@ -188,6 +197,38 @@ TEST(CalibrationPage, StartAgainOrCloseDuringARunPutsTheSwitchSettingsBack)
     EXPECT_TRUE(IsWindow(frame));
     bench.pumpFor(300);
     EXPECT_FALSE(IsWindow(frame));
+}
+
+// Record pressed on the oscilloscope page while a run counts samples is
+// refused: a new recording would restart the reading thread under the run.
+// The run finishes, its progress never below 0 and only growing until its end.
+TEST(CalibrationPage, RecordIsRefusedDuringARun)
+{
+    ShellBench bench;
+    kwtest::TempDir dir;
+    bench.openPath = dir.file(L"during the run.osc");
+    CAutoCalibrationMPDlg& page = showCalibrationPage(bench);
+    page.CheckDlgButton(IDC_CAL_ONE_CYLINDER, BST_UNCHECKED);
+    CWnd* oscilloscope = dynamic_cast<CWnd*>(bench.view().pageCtrl().getPage(kOscilloscopePage));
+    ASSERT_NE(nullptr, oscilloscope);
+    PacedPageHost host(bench.device(), page);
+    bool pressed = false;
+    PumpHook hook([&] {
+        if (!pressed && host.pacer.now() > 3000) {
+            pressed = true;
+            oscilloscope->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_OSC_RECORD, BN_CLICKED), 0);
+        }
+    });
+    page.runCalibration(host);
+
+    EXPECT_TRUE(pressed);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(bench.openPath.c_str()));
+    EXPECT_FALSE(bench.device().m_diagThread.isRunning());
+    EXPECT_NE(std::wstring::npos, outputText(page).find(L"Autocalibation end"));
+    const auto end = std::find(host.progress.begin(), host.progress.end(), 1000);
+    ASSERT_NE(host.progress.end(), end);
+    EXPECT_TRUE(std::is_sorted(host.progress.begin(), end));
+    EXPECT_GT(*std::max_element(host.progress.begin(), end), 0);
 }
 
 TEST(CalibrationPage, TicksShowLiveTimesAndRepaintOnlyWhatChanged)

@@ -7,7 +7,7 @@
 #include <IError.h>
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -18,6 +18,7 @@ public:
     using CDeviceCalibrationHost::CDeviceCalibrationHost;
 
     std::vector<std::wstring> lines;
+    std::vector<int> progress;
     std::function<void()> onPump;
 
     void sleep(int ms) override { pacer.sleep(ms); }
@@ -32,7 +33,7 @@ public:
     {
         lines.push_back((kind == OutputKind::Error ? L"red: " : L"") + text);
     }
-    void setProgress(int) override {}
+    void setProgress(int position) override { progress.push_back(position); }
     void showCorrections() override {}
     void showIndicator(int) override {}
     void reportError(IError* error) override
@@ -41,7 +42,6 @@ public:
         delete error;
     }
 
-private:
     SamplePacer pacer{m_device};
 };
 
@@ -102,6 +102,28 @@ TEST(CalibrationOnTheSimulator, FullRunWritesTheCorrectionsAndPutsTheSwitchSetti
     EXPECT_EQ(88, record.m_base.m_pressureRef);
 }
 } // namespace
+
+// A reading thread started afresh numbers its samples from 1 again: the run
+// counts the samples as they come and finishes, its progress only growing.
+TEST(CalibrationOnTheSimulator, ARestartedReadingThreadLeavesTheProgressGrowing)
+{
+    std::unique_ptr<kwtest::SimBench> bench = idlingCar();
+    PacedHost host(*bench->device);
+    bool restarted = false;
+    host.onPump = [&] {
+        if (!restarted && host.pacer.now() > 20000) {
+            restarted = true;
+            host.pacer.restartNumbering();
+        }
+    };
+    EXPECT_TRUE(calibrate(host, false));
+    EXPECT_TRUE(restarted);
+    ASSERT_FALSE(host.lines.empty());
+    EXPECT_EQ(L"Collect petrol map and gas map durring drive.", host.lines.back());
+    const auto end = std::find(host.progress.begin(), host.progress.end(), 1000);
+    ASSERT_NE(host.progress.end(), end);
+    EXPECT_TRUE(std::is_sorted(host.progress.begin(), end));
+}
 
 // Every way out of both calibrations, at every one of their own requests:
 // the controller ends as a finished run leaves it (its own switching, every

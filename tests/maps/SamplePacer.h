@@ -12,6 +12,8 @@ public:
 
     void sleep(int ms);
     unsigned long long now() const { return m_clock; }
+    // As a reading thread started afresh: the next sample is number 1.
+    void restartNumbering() { m_sequence = 0; }
 
 private:
     CLPGDevice& m_device;

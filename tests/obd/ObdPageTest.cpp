@@ -273,6 +273,20 @@ TEST(ObdPage, EverySpinStepWritesBlock27OnceWithinItsLimits)
     EXPECT_TRUE(bench.messages().empty());
 }
 
+// The K-line initialisation waits of the link test (5 s a try) keep the
+// page answering while no car answers (time passing ten times faster here).
+TEST(ObdPage, TheLinkTestKeepsTheWindowAnswering)
+{
+    ObdBench bench{car({}, {0xDF, 0x07, 0, 0, 0xE8, 0x07, 0, 0, 0, 2, 8, 3})}; // link off
+    uitest::FastWaitClock clock(10);
+    uitest::RoundTripWatch watch(bench.page->GetSafeHwnd());
+    chooseText(*bench.page, IDC_OBD_CMB_LINK, L"ISO 9141-2 & ISO 14230-4 Slow Init");
+    watch.stop();
+    EXPECT_EQ(L"Off", text(*bench.page, IDC_OBD_CMB_LINK));
+    EXPECT_GT(watch.roundTrips(), 20u);
+    EXPECT_LT(watch.slowestMs(), 100u);
+}
+
 TEST(ObdPage, ALinkChosenThatNoEcuAnswersIsSwitchedOffWithTheDefaultsShown)
 {
     ObdBench bench{car({SimEcu::can11()})};

@@ -223,6 +223,25 @@ TEST(SensorsPage, SequenceAdvanceOrdersTheInjectorsAndKeepsItsState)
     EXPECT_EQ(order, text(*bench.page, IDC_SENS_ORDER_TEXT));
 }
 
+// The sequence advance's 10 s on petrol is a pumped wait: the page answers
+// all along (its time passes ten times faster here).
+TEST(SensorsPage, SequenceAdvanceKeepsTheWindowAnswering)
+{
+    SensorsBench bench(sequenceAdvanceController());
+    CDiag sample;
+    sample.data()[CDiag::kInjectorActivityByte] = 0x0F;
+    bench.device().m_diagData.push(sample);
+    bench.setInjectorValues({300, 100, 200, 400, 0, 0, 0, 0});
+    uitest::FastWaitClock clock(10);
+    uitest::RoundTripWatch watch(bench.page->GetSafeHwnd());
+    bench.page->CheckDlgButton(IDC_SENS_CHK_SEQ_ADVANCE, BST_CHECKED);
+    click(*bench.page, IDC_SENS_CHK_SEQ_ADVANCE);
+    watch.stop();
+    EXPECT_EQ(0x80, bench.sim.block(26)[13] & 0x80);
+    EXPECT_GT(watch.roundTrips(), 20u);
+    EXPECT_LT(watch.slowestMs(), 100u);
+}
+
 TEST(SensorsPage, SequenceAdvanceRefusedOnGroupsAndHiddenWithoutSupport)
 {
     SensorsBench bench(sequenceAdvanceController());
