@@ -188,22 +188,24 @@ bool CSensorsMPDlg::detectedGrouping(CLPGDevice& device)
 
 void CSensorsMPDlg::OnClickedChkOvertaking180()
 {
+    bool ran = false;
     runSettingsHandler(this, L"CSensorsMPDlg::OnClickedChkOvertaking180", [&] {
         UpdateData(TRUE);
         CLPGDevice* device = editableDevice();
         if (!device)
             return;
-        {
-            ProcedureRunner runner(*device, this, L"CSensorsMPDlg::OnClickedChkOvertaking180()");
-            if (m_seqAdvance)
-                sequenceAdvanceOn(runner);
-            else
-                sequenceAdvanceOff(runner);
-        }
-        // The box shows the bit the record holds, whatever step failed.
-        showSequenceAdvance(device->m_settings);
-        UpdateData(FALSE);
+        ran = true;
+        ProcedureRunner runner(*device, this, L"CSensorsMPDlg::OnClickedChkOvertaking180()");
+        if (m_seqAdvance)
+            sequenceAdvanceOn(runner);
+        else
+            sequenceAdvanceOff(runner);
     });
+    // The box shows the bit the record holds, whatever step failed or threw.
+    if (ran && g_pDevice) {
+        showSequenceAdvance(g_pDevice->m_settings);
+        UpdateData(FALSE);
+    }
 }
 
 // The engine settles on petrol in a pumped wait: the window stays alive

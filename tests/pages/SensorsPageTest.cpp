@@ -3,6 +3,7 @@
 #include "CSensorsMPDlg.h"
 #include "InjectorGrouping.h"
 #include "PageBench.h"
+#include "ProcedureFaults.h"
 #include "SensorsPageIds.h"
 #include "ShellIds.h"
 
@@ -196,6 +197,7 @@ TEST(SensorsPage, MapPressesAreWrittenExactlyAndOnlyWhenConnected)
 
 TEST(SensorsPage, SequenceAdvanceOrdersTheInjectorsAndKeepsItsState)
 {
+    uitest::FastWaitClock clock(1000);
     SensorsBench bench(sequenceAdvanceController());
     ASSERT_TRUE(visible(*bench.page, IDC_SENS_CHK_SEQ_ADVANCE));
     CDiag sample;
@@ -240,6 +242,55 @@ TEST(SensorsPage, SequenceAdvanceKeepsTheWindowAnswering)
     EXPECT_EQ(0x80, bench.sim.block(26)[13] & 0x80);
     EXPECT_GT(watch.roundTrips(), 20u);
     EXPECT_LT(watch.slowestMs(), 100u);
+}
+
+// Every way out of the sequence advance, at each of its requests: the
+// controller goes back to its own switching; only the order (block 35) and
+// its bit (block 26) may have changed, and the box shows what the record holds.
+TEST(SensorsPage, SequenceAdvanceHandsTheControllerBackOnEveryExit)
+{
+    using kwtest::Exit;
+    uitest::FastWaitClock clock(1000);
+    const auto prepare = [](SensorsBench& bench) {
+        CDiag sample;
+        sample.data()[CDiag::kInjectorActivityByte] = 0x0F;
+        bench.device().m_diagData.push(sample);
+        bench.setInjectorValues({300, 100, 200, 400, 0, 0, 0, 0});
+        bench.sim.clearRequests();
+    };
+    const auto advance = [](SensorsBench& bench) {
+        bench.page->CheckDlgButton(IDC_SENS_CHK_SEQ_ADVANCE, BST_CHECKED);
+        click(*bench.page, IDC_SENS_CHK_SEQ_ADVANCE);
+    };
+    int requests = 0;
+    {
+        SensorsBench bench(sequenceAdvanceController());
+        prepare(bench);
+        advance(bench);
+        requests = kwtest::procedureRequests(bench.sim.requests());
+    }
+    ASSERT_GE(requests, 6);
+    for (Exit exit : {Exit::Refused, Exit::PortFails, Exit::Closed})
+        for (int n = 1; n <= requests; ++n) {
+            SCOPED_TRACE(std::string(kwtest::exitName(exit)) + " at request " + std::to_string(n));
+            SensorsBench bench(sequenceAdvanceController());
+            prepare(bench);
+            const kwtest::ControllerState before = kwtest::ControllerState::of(bench.sim);
+            {
+                kwtest::ProcedureFault fault(bench.sim, exit, n);
+                setMessagePumpHook([&] { fault.deliver(); });
+                advance(bench);
+                setMessagePumpHook(nullptr);
+                EXPECT_TRUE(fault.hit());
+            }
+            EXPECT_EQ(std::vector<std::string>(),
+                      kwtest::handBackDifferences(before, kwtest::ControllerState::of(bench.sim),
+                                                  {{26, {}}, {35, {}}}, 4));
+            EXPECT_EQ(std::vector<std::wstring>(), kwtest::leftMessages(bench.sim));
+            const bool bit = (bench.record().m_advancedSetup.m_advancedFlags2 & 0x80) != 0;
+            EXPECT_EQ(bit ? BST_CHECKED : BST_UNCHECKED,
+                      bench.page->IsDlgButtonChecked(IDC_SENS_CHK_SEQ_ADVANCE));
+        }
 }
 
 TEST(SensorsPage, SequenceAdvanceRefusedOnGroupsAndHiddenWithoutSupport)

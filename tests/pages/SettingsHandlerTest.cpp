@@ -4,6 +4,7 @@
 #include "ProgramBusy.h"
 #include "SettingsHandler.h"
 #include "PageBench.h"
+#include "ProcedureFaults.h"
 
 #include <CLPGDevice.h>
 #include <IError.h>
@@ -170,4 +171,51 @@ TEST(PetrolProcedure, AFailedStepHandsTheControllerBackOrSaysWhatIsLeft)
               bench.sim.texts());
     steps = bench.steps();
     EXPECT_EQ(0, std::count(steps.begin(), steps.end(), 1010));
+}
+
+// Every way out of a petrol procedure, at each of its requests: the
+// controller goes back to its own switching; only the block the procedure
+// was to write may have changed.
+TEST(PetrolProcedure, EveryExitHandsTheControllerBack)
+{
+    using kwtest::Exit;
+    uitest::FastWaitClock clock(1000);
+    const auto connect = [](PageBench& bench) {
+        bench.connect();
+        bench.liveMode(3);
+    };
+    const auto run = [](PageBench& bench) {
+        bench.record().m_advancedSetup.m_advancedFlags ^= 0x10;
+        runPetrolProcedure(nullptr, bench.device(), &CLPGDevice::writeBlock26);
+    };
+    int requests = 0;
+    {
+        PageBench bench;
+        connect(bench);
+        run(bench);
+        requests = kwtest::procedureRequests(bench.sim.requests());
+    }
+    ASSERT_GE(requests, 5);
+    for (Exit exit : {Exit::Refused, Exit::PortFails, Exit::Closed})
+        for (int n = 1; n <= requests; ++n) {
+            SCOPED_TRACE(std::string(kwtest::exitName(exit)) + " at request " + std::to_string(n));
+            PageBench bench;
+            connect(bench);
+            const kwtest::ControllerState before = kwtest::ControllerState::of(bench.sim);
+            {
+                kwtest::ProcedureFault fault(bench.sim, exit, n);
+                setMessagePumpHook([&] { fault.deliver(); });
+                try {
+                    run(bench);
+                } catch (IError* error) {
+                    delete error; // the page's handler reports it
+                }
+                setMessagePumpHook(nullptr);
+                EXPECT_TRUE(fault.hit());
+            }
+            EXPECT_EQ(
+                std::vector<std::string>(),
+                kwtest::handBackDifferences(before, kwtest::ControllerState::of(bench.sim), {{26, {}}}, 4));
+            EXPECT_EQ(std::vector<std::wstring>(), kwtest::leftMessages(bench.sim));
+        }
 }
