@@ -84,6 +84,7 @@ private:
     void showChangedSettings();
     bool updateFirmware(class ProcedureRunner& runner, struct FirmwareJob& job, bool bootloader);
     bool programFirmware(const struct FirmwareJob& job, bool bootloader, bool& enteredBootloader);
+    void leftInBootloader(class ProcedureRunner& runner, bool entered);
     void lostAfterUpdate();
     bool finishFirmwareUpdate(uint16_t oldVersion, uint16_t newVersion, bool bootloader);
 

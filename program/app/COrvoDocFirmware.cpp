@@ -228,25 +228,49 @@ bool COrvoDoc::updateFirmware(ProcedureRunner& runner, FirmwareJob& job, bool bo
     if (!bootloader)
         wait = showWaitWindow(m_pMainFrame);
     bool enteredBootloader = bootloader;
-    const bool programmed = programFirmware(job, bootloader, enteredBootloader);
-    if (enteredBootloader)
-        runner.abandon(); // in its bootloader it takes no application command
+    bool programmed = false;
+    try {
+        programmed = programFirmware(job, bootloader, enteredBootloader);
+    } catch (...) {
+        leftInBootloader(runner, enteredBootloader);
+        throw;
+    }
     if (!programmed) {
         wait.reset();
         showError(kCantUpdate);
-        if (enteredBootloader)
-            lostAfterUpdate();
+        leftInBootloader(runner, enteredBootloader);
         return false;
     }
+    runner.abandon(); // the controller starts afresh on its new firmware
     return finishFirmwareUpdate(oldVersion, job.version, bootloader);
+}
+
+// In its bootloader the controller takes no application command: nothing
+// is handed back, it counts as lost and the watchdog looks for it.
+void COrvoDoc::leftInBootloader(ProcedureRunner& runner, bool entered)
+{
+    if (!entered)
+        return;
+    runner.abandon();
+    lostAfterUpdate();
 }
 
 namespace {
 
-bool requestBootloader(CLPGDevice& device)
+// `entered` notes a controller that took the request, or may have: a
+// request whose answer was lost on the way.
+bool requestBootloader(CLPGDevice& device, bool& entered)
 {
     unsigned short reply = 0xFFFF;
-    return device.enterBootloader(kBootRequest, reply);
+    bool accepted = false;
+    try {
+        accepted = device.enterBootloader(kBootRequest, reply);
+    } catch (...) {
+        entered = true;
+        throw;
+    }
+    entered = entered || accepted;
+    return accepted;
 }
 
 bool attemptProgramming(CLPGDevice& device, const FirmwareJob& job, bool bootloader, bool& entered)
@@ -254,15 +278,12 @@ bool attemptProgramming(CLPGDevice& device, const FirmwareJob& job, bool bootloa
     if (!bootloader) {
         for (const char* code : kAccessCodes) {
             device.sendBootCode(code);
-            if (requestBootloader(device)) {
-                entered = true;
+            if (requestBootloader(device, entered))
                 break;
-            }
         }
     }
-    if (!requestBootloader(device))
+    if (!requestBootloader(device, entered))
         return false;
-    entered = true;
     pumpedSleep(kBootPauseMs);
     return device.programFlash(kFlashStart, job.flashEnd, kEraseBlock, job.file.getImage(),
                                static_cast<uint16_t>(job.file.getPageCount())) &&

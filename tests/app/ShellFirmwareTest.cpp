@@ -2,6 +2,7 @@
 // process, against the simulated controller.
 
 #include "AfmBuilder.h"
+#include "ProcedureFaults.h"
 #include "ShellBench.h"
 #include "ShellIds.h"
 #include "TempDir.h"
@@ -109,6 +110,54 @@ TEST(ShellFirmware, TenFailedAttemptsHandTheControllerBack)
     EXPECT_TRUE(bench.frame().isWatchTimerArmed());
     EXPECT_TRUE(bench.device().m_diagThread.isRunning());
     EXPECT_EQ(0, bench.sim->with([](kwsim::SimState& s) { return int(s.live.hold()); }));
+}
+
+// An update refused or failing at one of its requests, before or after the
+// bootloader took over: a controller still in normal running is back on its
+// own switching with its live data, timer and watchdog; one left in its
+// bootloader counts as lost and the watchdog looks for it.
+TEST(ShellFirmware, EveryFailedStepLeavesTheControllerRunningOrLooked)
+{
+    using kwtest::Exit;
+    kwtest::TempDir dir;
+    const std::wstring file = firmwareFile(dir, 806);
+    // The update's pauses pass at once.
+    unsigned long long clock = 0;
+    setWaitClock({[&] { return clock; }, [&](unsigned ms) { clock += ms; }});
+    int requests = 0;
+    {
+        ShellBench bench(version(805));
+        bench.openPath = file;
+        bench.sim->clearRequests();
+        bench.command(ID_DEVICE_UPDATE);
+        requests = kwtest::procedureRequests(bench.sim->requests());
+    }
+    ASSERT_GT(requests, 20);
+    // The switch to petrol, the access codes and bootloader requests, the
+    // programming and the restart.
+    const std::vector<int> points{1, 2, 3, 5, requests / 2, requests};
+    for (Exit exit : {Exit::Refused, Exit::PortFails})
+        for (int n : points) {
+            SCOPED_TRACE(std::string(kwtest::exitName(exit)) + " at request " + std::to_string(n));
+            ShellBench bench(version(805));
+            bench.openPath = file;
+            bench.sim->clearRequests();
+            {
+                kwtest::ProcedureFault fault(*bench.sim, bench.link, exit, n);
+                bench.command(ID_DEVICE_UPDATE);
+                EXPECT_TRUE(fault.hit());
+            }
+            const bool inBootloader = bench.with([](kwsim::SimState& s) { return s.boot.active; });
+            EXPECT_TRUE(bench.frame().isWatchTimerArmed());
+            if (inBootloader) {
+                EXPECT_FALSE(bench.device().m_connected);
+                continue;
+            }
+            EXPECT_TRUE(bench.device().m_connected);
+            EXPECT_TRUE(bench.device().m_diagThread.isRunning());
+            EXPECT_EQ(0, bench.with([](kwsim::SimState& s) { return int(s.live.hold()); }));
+        }
+    setWaitClock({});
 }
 
 // The initial preset goes to an untouched controller only while the

@@ -52,13 +52,18 @@ struct ProcedureFault::Shared
 };
 
 ProcedureFault::ProcedureFault(SimBench& bench, Exit exit, int n)
-    : m_bench(bench), m_shared(std::make_shared<Shared>())
+    : ProcedureFault(*bench.sim, bench.link, exit, n)
+{
+}
+
+ProcedureFault::ProcedureFault(kwsim::SimController& sim, std::shared_ptr<kwsim::SimLink> link, Exit exit,
+                               int n)
+    : m_sim(sim), m_shared(std::make_shared<Shared>())
 {
     m_shared->exit = exit;
     m_shared->n = n;
     std::shared_ptr<Shared> shared = m_shared;
-    std::shared_ptr<kwsim::SimLink> link = bench.link;
-    bench.with([shared, link](kwsim::SimState& s) {
+    sim.with([shared, link](kwsim::SimState& s) {
         s.refuseRule = [shared, link](const kwsim::SimRequest& r) {
             if (!isProcedureRequest(r))
                 return false;
@@ -92,12 +97,12 @@ ProcedureFault::ProcedureFault(SimBench& bench, Exit exit, int n)
 
 ProcedureFault::~ProcedureFault()
 {
-    m_bench.with([](kwsim::SimState& s) { s.refuseRule = nullptr; });
+    m_sim.with([](kwsim::SimState& s) { s.refuseRule = nullptr; });
 }
 
 void ProcedureFault::deliver()
 {
-    const bool close = m_bench.with([this](kwsim::SimState&) {
+    const bool close = m_sim.with([this](kwsim::SimState&) {
         const bool pending = m_shared->closePending;
         m_shared->closePending = false;
         return pending;
@@ -108,7 +113,7 @@ void ProcedureFault::deliver()
 
 bool ProcedureFault::hit() const
 {
-    return m_bench.with([this](kwsim::SimState&) { return m_shared->hit; });
+    return m_sim.with([this](kwsim::SimState&) { return m_shared->hit; });
 }
 
 ControllerState ControllerState::of(SimBench& bench)

@@ -32,6 +32,8 @@ class ProcedureFault
 {
 public:
     ProcedureFault(SimBench& bench, Exit exit, int n);
+    // The same on a simulator behind its own link (a program's bench).
+    ProcedureFault(kwsim::SimController& sim, std::shared_ptr<kwsim::SimLink> link, Exit exit, int n);
     ~ProcedureFault();
     ProcedureFault(const ProcedureFault&) = delete;
     ProcedureFault& operator=(const ProcedureFault&) = delete;
@@ -42,7 +44,7 @@ public:
 
 private:
     struct Shared;
-    SimBench& m_bench;
+    kwsim::SimController& m_sim;
     std::shared_ptr<Shared> m_shared;
 };
 

@@ -346,8 +346,9 @@ SimReply SimController::bootloader(const Frame& frame)
     case kBootVerify:
         ++boot.verifyRequests;
         return ack();
-    case kBootLeave:
+    case kBootLeave: // the application starts afresh
         boot.leave();
+        m_state.live.reset();
         return ack();
     default:
         return refuse();
