@@ -287,13 +287,22 @@ bool ProcedureRunner::handBack()
 // must not run on gas.
 bool ProcedureRunner::handBackRound(std::vector<std::wstring>& left)
 {
-    const bool corrections = handBackCorrections(left);
+    std::vector<std::wstring> corrections;
+    const bool correctionsBack = handBackCorrections(corrections);
     const bool base = handBackSwitchSettings(left);
     const bool selection = handBackSelection(left);
-    const bool fuel = handBackFuel(corrections, left);
-    return corrections && base && selection && fuel;
+    if (correctionsBack)
+        return handBackFuel(left) && base && selection;
+    // Whatever else is left, on petrol no cylinder gets the wrong gas.
+    const bool onPetrol = attempt([&] { return switchToPetrol(); });
+    corrections.insert(corrections.begin(),
+                       translate(onPetrol ? L"Can't restore the gas corrections - the controller stays on petrol"
+                                          : L"Can't restore the gas corrections - the controller stays on gas"));
+    left.insert(left.begin(), corrections.begin(), corrections.end());
+    return false;
 }
 
+// `left` gets the cylinders whose corrections stay changed.
 bool ProcedureRunner::handBackCorrections(std::vector<std::wstring>& left)
 {
     if (!m_corrections.out)
@@ -303,7 +312,6 @@ bool ProcedureRunner::handBackCorrections(std::vector<std::wstring>& left)
         return true;
     // The record says what the controller holds as far as anyone knows.
     m_device.m_settings.m_mainCorr.m_mainCorr = m_corrections.acknowledged;
-    left.push_back(translate(L"Can't restore the gas corrections - the controller stays on petrol"));
     for (size_t i = 0; i < m_corrections.noted.size(); ++i)
         if (m_corrections.acknowledged[i] != m_corrections.noted[i])
             left.push_back(correctionLeft(i, m_corrections.acknowledged[i]));
@@ -335,14 +343,8 @@ bool ProcedureRunner::handBackSelection(std::vector<std::wstring>& left)
     return false;
 }
 
-bool ProcedureRunner::handBackFuel(bool correctionsBack, std::vector<std::wstring>& left)
+bool ProcedureRunner::handBackFuel(std::vector<std::wstring>& left)
 {
-    if (!correctionsBack) {
-        // Whatever else is left, on petrol no cylinder gets the wrong gas.
-        if (m_hold != Hold::Petrol && !attempt([&] { return switchToPetrol(); }))
-            left.push_back(translate(L"Can't switch the controller to petrol"));
-        return false;
-    }
     if (m_hold == Hold::None)
         return true;
     const Hold held = m_hold;

@@ -135,7 +135,7 @@ private:
     bool handBackCorrections(std::vector<std::wstring>& left);
     bool handBackSwitchSettings(std::vector<std::wstring>& left);
     bool handBackSelection(std::vector<std::wstring>& left);
-    bool handBackFuel(bool correctionsBack, std::vector<std::wstring>& left);
+    bool handBackFuel(std::vector<std::wstring>& left);
     void handBackReadingThread();
     bool answers();
     SwitchSettings switchSettings() const;

@@ -125,6 +125,28 @@ TEST(CalibrationOnTheSimulator, ARestartedReadingThreadLeavesTheProgressGrowing)
     EXPECT_TRUE(std::is_sorted(host.progress.begin(), end));
 }
 
+// A line that drops a fifth of the replies: whatever the runs come to, the
+// hand-back goes on until the controller has taken it.
+TEST(CalibrationOnTheSimulator, DroppedRepliesStillLeaveTheControllerHandedBack)
+{
+    for (bool oneCylinder : {false, true}) {
+        SCOPED_TRACE(oneCylinder ? "one cylinder" : "all cylinders");
+        std::unique_ptr<kwtest::SimBench> bench = idlingCar();
+        const kwtest::ControllerState before = kwtest::ControllerState::of(*bench);
+        bench->with([](kwsim::SimState& s) { s.faults.config.dropRate = 0.2; });
+        {
+            PacedHost host(*bench->device);
+            calibrate(host, oneCylinder);
+        }
+        bench->with([](kwsim::SimState& s) { s.faults.config.dropRate = 0; });
+        EXPECT_EQ(std::vector<std::string>(),
+                  kwtest::handBackDifferences(
+                      before, kwtest::ControllerState::of(*bench),
+                      {{15, {}}, {26, {}}, {7, {}}, {9, {}}, {31, {5, 13, 24, 25, 26, 27}}}, 4));
+        EXPECT_EQ(std::vector<std::wstring>(), kwtest::leftMessages(*bench));
+    }
+}
+
 // Every way out of both calibrations, at every one of their own requests:
 // the controller ends as a finished run leaves it (its own switching, every
 // cylinder on gas, its switch RPM and emulator delay), whatever of the

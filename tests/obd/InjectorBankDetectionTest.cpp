@@ -212,6 +212,27 @@ TEST_F(BankDetection, FailedStepsStopAndSaySo)
     EXPECT_EQ(0, bench->block(27)[3]);
 }
 
+// A controller gone silent while a cylinder's correction is shifted: the
+// message names the correction it keeps and where the controller stays.
+TEST_F(BankDetection, ASilentControllerIsNamedWithWhatItKeeps)
+{
+    start(vSix());
+    onPump = [&] {
+        bench->with([](SimState& s) {
+            if (std::count_if(s.log.begin(), s.log.end(), [](const SimRequest& r) { return r.cmd == 15; }) >=
+                3)
+                s.faults.config.silent = true;
+        });
+    };
+    EXPECT_EQ(Outcome::Failed, detect());
+    const std::vector<std::wstring> texts = bench->texts();
+    ASSERT_EQ(2u, texts.size());
+    EXPECT_EQ(L"Can't write settings to device!", texts[0]);
+    EXPECT_EQ(0u, texts[1].find(L"Can't restore the gas corrections - the controller stays on gas\n"
+                                L"cylinder 1's correction is "))
+        << texts[1];
+}
+
 // Every way out of the detection, at every one of its own requests: the
 // controller gets back its own switching and the corrections it had; only
 // the bank mask of a finished detection stays.

@@ -236,6 +236,31 @@ TEST(BaseSettingsPage, FuelTypeRestartsTheControllerOnTheNewFuel)
     EXPECT_EQ(0, g_cngMode);
 }
 
+// A controller gone quiet after the switch to petrol: the record, and with
+// it the page, keeps the fuel the controller runs on, and the message says
+// where the controller stays.
+TEST(BaseSettingsPage, AFuelChangeTheControllerDidNotTakeShowsTheFuelItRunsOn)
+{
+    uitest::FastWaitClock clock(1000);
+    BaseBench bench;
+    CBaseSettingsMPDlg& page = *bench.page;
+    bench.liveMode(CDiag::kModeGas);
+    bench.sim.with([](kwsim::SimState& s) {
+        kwsim::SimState* state = &s;
+        s.refuseRule = [state](const kwsim::SimRequest& r) {
+            if (r.cmd == 2 && r.selector == 2)
+                state->faults.config.silent = true;
+            return false;
+        };
+    });
+    chooseText(page, IDC_BASE_FUEL_TYPE, L"CNG");
+    EXPECT_EQ(L"LPG", selectedText(page, IDC_BASE_FUEL_TYPE));
+    EXPECT_EQ(0, bench.record().m_advancedSetup.m_advancedFlags & 0x08);
+    EXPECT_EQ((std::vector<std::wstring>{kCantWrite, L"Can't hand the controller back - it stays on petrol"}),
+              bench.messages());
+    bench.sim.with([](kwsim::SimState& s) { s.refuseRule = nullptr; });
+}
+
 TEST(BaseSettingsPage, HiddenFeaturesAddCrankAndCustom)
 {
     BaseBench bench;
