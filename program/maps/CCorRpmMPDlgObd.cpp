@@ -2,6 +2,7 @@
 #include "CCorRpmMPDlg.h"
 
 #include "PetrolProcedure.h"
+#include "ProcedureRunner.h"
 #include "translate.h"
 
 #include <CDiag.h>
@@ -74,7 +75,8 @@ bool CCorRpmMPDlg::startMapping(CLPGDevice& device)
 }
 
 // Every end of mapping puts back the automatic correction found at Start,
-// into block 27 as the controller holds it now.
+// into block 27 as the controller holds it now; what cannot be put back the
+// runner names.
 void CCorRpmMPDlg::endMapping(CLPGDevice* device)
 {
     m_mappingRunning = false;
@@ -82,15 +84,9 @@ void CCorRpmMPDlg::endMapping(CLPGDevice* device)
         return;
     CWnd* owner = GetSafeHwnd() ? this : nullptr;
     runSettingsHandler(owner, L"CCorRpmMPDlg::endMapping", [&] {
-        COBDAdvSetup setup;
-        if (device->readBlock27(setup)) {
-            setup.obd_corr_enable_flag = m_savedCorrection;
-            if (device->writeBlock27(setup)) {
-                m_correctionSaved = false;
-                return;
-            }
-        }
-        showCantWrite(owner);
+        m_correctionSaved = false;
+        ProcedureRunner runner(*device, owner, L"CCorRpmMPDlg::endMapping()");
+        runner.keepObdCorrectionSwitch(m_savedCorrection);
     });
 }
 

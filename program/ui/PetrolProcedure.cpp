@@ -18,6 +18,8 @@ PetrolProcedure::PetrolProcedure(CWnd* page, CLPGDevice& device)
     CDiag newest;
     device.m_diagData.getLast(newest);
     m_wasOnPetrol = newest.getMode() == kPetrolMode;
+    if (!m_wasOnPetrol)
+        m_runner.endOnGas();
 }
 
 bool PetrolProcedure::switchToPetrol()

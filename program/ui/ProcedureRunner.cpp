@@ -126,11 +126,14 @@ bool ProcedureRunner::returnToGas()
 }
 
 // The restart holds petrol on the way (the wait before it) and leaves the
-// controller to its own switching.
+// controller to its own switching, on petrol.
 bool ProcedureRunner::reset()
 {
     m_hold = Hold::Petrol;
-    return fuelCommand(&CLPGDevice::reset, Hold::None);
+    const bool acknowledged = fuelCommand(&CLPGDevice::reset, Hold::None);
+    if (acknowledged && m_endOnGas)
+        m_hold = Hold::Petrol;
+    return acknowledged;
 }
 
 bool ProcedureRunner::selectCylinders(unsigned char cylinders)
@@ -172,6 +175,12 @@ void ProcedureRunner::keepCorrections()
         return;
     m_corrections.kept = true;
     m_corrections.noted = m_corrections.acknowledged = corrections();
+}
+
+void ProcedureRunner::keepObdCorrectionSwitch(uint8_t value)
+{
+    m_obdSwitchOut = true;
+    m_obdSwitch = value;
 }
 
 // An unacknowledged write may still have been taken.
@@ -218,6 +227,7 @@ void ProcedureRunner::abandon()
 {
     m_hold = Hold::None;
     m_selectionOut = false;
+    m_obdSwitchOut = false;
     m_switch.out = false;
     m_corrections.out = false;
     m_threadStopped = false;
@@ -291,13 +301,15 @@ bool ProcedureRunner::handBackRound(std::vector<std::wstring>& left)
     const bool correctionsBack = handBackCorrections(corrections);
     const bool base = handBackSwitchSettings(left);
     const bool selection = handBackSelection(left);
+    const bool obd = handBackObdCorrectionSwitch(left);
     if (correctionsBack)
-        return handBackFuel(left) && base && selection;
+        return handBackFuel(left) && base && selection && obd;
     // Whatever else is left, on petrol no cylinder gets the wrong gas.
     const bool onPetrol = attempt([&] { return switchToPetrol(); });
     corrections.insert(corrections.begin(),
-                       translate(onPetrol ? L"Can't restore the gas corrections - the controller stays on petrol"
-                                          : L"Can't restore the gas corrections - the controller stays on gas"));
+                       translate(onPetrol
+                                     ? L"Can't restore the gas corrections - the controller stays on petrol"
+                                     : L"Can't restore the gas corrections - the controller stays on gas"));
     left.insert(left.begin(), corrections.begin(), corrections.end());
     return false;
 }
@@ -340,6 +352,25 @@ bool ProcedureRunner::handBackSelection(std::vector<std::wstring>& left)
     if (attempt([&] { return selectCylinders(allCylinders()); }))
         return true;
     left.push_back(translate(L"Can't switch every cylinder back to gas"));
+    return false;
+}
+
+bool ProcedureRunner::handBackObdCorrectionSwitch(std::vector<std::wstring>& left)
+{
+    if (!m_obdSwitchOut)
+        return true;
+    const bool back = attempt([&] {
+        COBDAdvSetup setup;
+        if (!m_device.readBlock27(setup))
+            return false;
+        setup.obd_corr_enable_flag = m_obdSwitch;
+        return m_device.writeBlock27(setup);
+    });
+    if (back) {
+        m_obdSwitchOut = false;
+        return true;
+    }
+    left.push_back(translate(L"Can't switch the automatic OBD correction back on"));
     return false;
 }
 

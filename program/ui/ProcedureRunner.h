@@ -3,6 +3,7 @@
 #include "ProgramBusy.h"
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -69,6 +70,9 @@ public:
     bool switchToGas();
     bool returnToGas();
     bool reset();
+    // The procedure's own end returns the controller to gas, also after a
+    // restart (which leaves it on petrol): so does every other way out.
+    void endOnGas() { m_endOnGas = true; }
     // Action 23: the cylinders that run on gas. The hand-back switches every
     // cylinder back, as a finished calibration ends.
     bool selectCylinders(unsigned char cylinders);
@@ -77,6 +81,9 @@ public:
     // procedure changes them in the record and writes them with write().
     void keepSwitchSettings();
     void keepCorrections();
+    // Block 27's automatic OBD correction switch, put back to `value` on the
+    // way out (the rest of the block as the controller then holds it).
+    void keepObdCorrectionSwitch(uint8_t value);
     // A block write of the procedure; the kept settings follow what the
     // controller acknowledged.
     bool write(bool (CLPGDevice::*block)());
@@ -135,6 +142,7 @@ private:
     bool handBackCorrections(std::vector<std::wstring>& left);
     bool handBackSwitchSettings(std::vector<std::wstring>& left);
     bool handBackSelection(std::vector<std::wstring>& left);
+    bool handBackObdCorrectionSwitch(std::vector<std::wstring>& left);
     bool handBackFuel(std::vector<std::wstring>& left);
     void handBackReadingThread();
     bool answers();
@@ -148,8 +156,11 @@ private:
     std::wstring m_name;
     std::function<void()> m_onStop;
     bool m_stopped = false;
+    bool m_endOnGas = false;
     Hold m_hold = Hold::None;
     bool m_selectionOut = false;
+    bool m_obdSwitchOut = false;
+    uint8_t m_obdSwitch = 0;
     bool m_threadStopped = false;
     Kept<SwitchSettings> m_switch;
     Kept<Corrections> m_corrections;

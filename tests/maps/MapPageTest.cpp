@@ -3,6 +3,7 @@
 
 #include "CCorRpmMPDlg.h"
 #include "MapsUiIds.h"
+#include "ProcedureFaults.h"
 #include "ShellBench.h"
 
 #include <WfxTestHooks.h>
@@ -295,6 +296,57 @@ TEST(MapPage, EveryEndOfMappingPutsTheAutomaticCorrectionBack)
     std::shared_ptr<kwsim::SimController> sim = bench.sim;
     page.DestroyWindow();
     EXPECT_EQ(3, sim->with([](kwsim::SimState& s) { return s.blocks.get(27)[0]; }));
+}
+
+// Calcutate refused, failing or closed at each of its requests (block 27
+// read and written back, petrol, the map, the restart, gas): the automatic
+// correction is switched back on and the controller gets its own switching
+// back; only the map may have changed.
+TEST(MapPage, EveryExitOfCalcutateHandsTheControllerBack)
+{
+    using kwtest::Exit;
+    ShellBench bench;
+    CCorRpmMPDlg& page = showMapPage(bench);
+    unsigned long long clock = 0;
+    setWaitClock({[&] { return clock; }, [&](unsigned ms) { clock += ms; }});
+    const auto calculate = [&] {
+        page.obdMapping().addSample(bench.device().m_settings.m_corrMap, 3200, 7.5, 9, 0, 0, 0);
+        page.OnClickedBtnObdMapCalculate();
+    };
+    // Mapping starts from gas, as the live data show it.
+    const auto startOnGas = [&] {
+        ASSERT_TRUE(pumpUntil(bench, [&] {
+            CDiag newest;
+            bench.device().m_diagData.getLast(newest);
+            return bench.device().m_diagData.count() > 0 && newest.getMode() == CDiag::kModeGas;
+        }));
+        startMapping(bench, page);
+    };
+    startOnGas();
+    bench.sim->clearRequests();
+    calculate();
+    const int requests = kwtest::procedureRequests(bench.sim->requests());
+    const kwtest::ControllerState before = kwtest::ControllerState::of(*bench.sim);
+    ASSERT_GE(requests, 7);
+    const std::vector<int> points{1, 2, 3, 4, requests - 2, requests - 1, requests};
+    for (Exit exit : {Exit::Refused, Exit::PortFails, Exit::Closed})
+        for (int n : points) {
+            SCOPED_TRACE(std::string(kwtest::exitName(exit)) + " at request " + std::to_string(n));
+            startOnGas();
+            bench.boxes.clear();
+            {
+                kwtest::ProcedureFault fault(*bench.sim, bench.link, exit, n);
+                setMessagePumpHook([&] { fault.deliver(); });
+                calculate();
+                setMessagePumpHook(nullptr);
+                EXPECT_TRUE(fault.hit());
+            }
+            kwtest::ControllerState after = kwtest::ControllerState::of(*bench.sim);
+            EXPECT_EQ(std::vector<std::string>(), kwtest::handBackDifferences(before, after, {}, 4));
+            for (const std::wstring& box : bench.boxes)
+                EXPECT_EQ(std::wstring::npos, box.find(L"Can't switch the automatic")) << box;
+        }
+    setWaitClock({});
 }
 
 // When the controller does not take the switch-off, mapping does not start

@@ -174,8 +174,8 @@ TEST(PetrolProcedure, AFailedStepHandsTheControllerBackOrSaysWhatIsLeft)
 }
 
 // Every way out of a petrol procedure, at each of its requests: the
-// controller goes back to its own switching; only the block the procedure
-// was to write may have changed.
+// controller goes back to its own switching on gas; only the block the
+// procedure was to write may have changed.
 TEST(PetrolProcedure, EveryExitHandsTheControllerBack)
 {
     using kwtest::Exit;
