@@ -10,13 +10,13 @@ namespace kwtest {
 bool runUnixCommand(const std::string& command, unsigned timeoutMs)
 {
     // Wine starts Unix programs but gives no waitable handle for them, so
-    // the command leaves a marker file when it is done. Test programs in
-    // wineservers of their own share process ids, so the name also holds
-    // this run's start time.
+    // the command leaves a marker file when it is done. Test programs run
+    // side by side under wineservers of their own, whose process ids repeat:
+    // the marker lies in the program's own prefix.
     static unsigned counter = 0;
-    static const ULONGLONG started = GetTickCount64();
-    const std::string marker = "/tmp/kw-unix-" + std::to_string(GetCurrentProcessId()) + "-" +
-                               std::to_string(started) + "-" + std::to_string(++counter) + ".done";
+    const std::string folder = winePrefix().empty() ? std::string("/tmp") : winePrefix();
+    const std::string marker = folder + "/kw-unix-" + std::to_string(GetCurrentProcessId()) + "-" +
+                               std::to_string(++counter) + ".done";
     const std::string script = "(" + command + "); touch '" + marker + "'";
     std::string line = "/bin/sh -c \"";
     for (char c : script) {
