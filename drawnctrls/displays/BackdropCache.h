@@ -29,6 +29,12 @@ public:
         control.endTransparentPaint(&paintDC);
     }
 
+    void clear()
+    {
+        m_picture.DeleteObject();
+        m_size = CSize();
+    }
+
 private:
     static std::vector<double> lookOf(const IGDIpGradientRectPack& pack);
 

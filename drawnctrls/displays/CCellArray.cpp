@@ -342,3 +342,9 @@ BOOL CCellArray::OnEraseBkgnd(CDC*)
 {
     return TRUE;
 }
+
+void CCellArray::releasePictures(bool background)
+{
+    ITransparentCtrl::releasePictures(background);
+    m_backdrop.clear();
+}

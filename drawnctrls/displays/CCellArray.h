@@ -59,6 +59,7 @@ public:
     void v_draw(CDC& dc) override;
 
 protected:
+    void releasePictures(bool background) override;
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);

@@ -321,3 +321,9 @@ BOOL CGDIpChart3DCtrl::OnEraseBkgnd(CDC*)
 {
     return TRUE;
 }
+
+void CGDIpChart3DCtrl::releasePictures(bool background)
+{
+    ITransparentCtrl::releasePictures(background);
+    m_backdrop.clear();
+}

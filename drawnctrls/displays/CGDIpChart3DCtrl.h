@@ -54,6 +54,7 @@ public:
     static constexpr double kMaxScale = 1.0;
 
 protected:
+    void releasePictures(bool background) override;
     struct NodePos
     {
         int row = 0;

@@ -665,3 +665,9 @@ void CScrollChart::OnMouseMove(UINT, CPoint point)
     m_cursorY = point.y;
     repaint();
 }
+
+void CScrollChart::releasePictures(bool background)
+{
+    ITransparentCtrl::releasePictures(background);
+    m_backdrop.clear();
+}

@@ -75,6 +75,7 @@ public:
     COLORREF m_gridColor = 0;
 
 protected:
+    void releasePictures(bool background) override;
     CPoint LPtoDP(double x, double y);
     CPoint LPtoDP(const std::pair<double, double>& point) { return LPtoDP(point.first, point.second); }
     void DPtoLP(CPoint point, double& x, double& y);

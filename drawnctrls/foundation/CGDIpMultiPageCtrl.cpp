@@ -219,6 +219,7 @@ void CGDIpMultiPageCtrl::switchPages(IMultiPageContent* oldPage, IMultiPageConte
         batch.push_back({oldWnd, CRect(), swapHide});
     batch.push_back({windowOf(newPage), CRect(), swapShow});
     applyBatch(batch);
+    ITransparentCtrl::releaseHiddenPictures(oldWnd);
 }
 
 void CGDIpMultiPageCtrl::activatePage(int index)

@@ -264,3 +264,32 @@ void ITransparentCtrl::composeOpaque(CWnd* container, CDC* dc, const std::functi
     dc->BitBlt(0, 0, client.Width(), client.Height(), &mem, 0, 0, SRCCOPY);
     ::SelectObject(mem.m_hDC, old);
 }
+
+void ITransparentCtrl::releasePictures(bool background)
+{
+    if (m_paintDC)
+        return; // inside a paint
+    releaseMemory();
+    if (!background)
+        return;
+    std::vector<BYTE>().swap(m_bkBits);
+    m_bkInfo = BITMAP{};
+    m_bkUniform = false;
+    ++m_bkVersion;
+}
+
+void ITransparentCtrl::releaseHiddenPictures(HWND page)
+{
+    if (!page || ::IsWindowVisible(page))
+        return;
+    if (ITransparentCtrl* control = fromWindow(page))
+        control->releasePictures(false);
+    ::EnumChildWindows(
+        page,
+        [](HWND child, LPARAM) -> BOOL {
+            if (ITransparentCtrl* control = fromWindow(child))
+                control->releasePictures(true);
+            return TRUE;
+        },
+        0);
+}

@@ -42,6 +42,10 @@ public:
     // Composes an opaque background of the container's client size with
     // `draw`, hands it to the transparent children and copies it to dc.
     static void composeOpaque(CWnd* container, CDC* dc, const std::function<void(CDC&)>& draw);
+    // A hidden page keeps no pictures: its memory context goes, and so do
+    // those and the backgrounds of the transparent controls on it, which
+    // their containers hand down again when the page shows.
+    static void releaseHiddenPictures(HWND page);
 
     // Where a control paints with no background captured yet, or with one
     // of another size: the dialog face colour.
@@ -52,6 +56,10 @@ public:
     unsigned backgroundVersion() const { return m_bkVersion; }
 
 protected:
+    // Lets go of what the control paints through, and its background too
+    // when `background`.
+    virtual void releasePictures(bool background);
+
     std::vector<BYTE> m_bkBits; // 32-bit top-down rows; empty for a background of one colour
     BITMAP m_bkInfo{};
     CWnd* m_owner;

@@ -400,7 +400,8 @@ TEST(PageDialog, AChildPageThatCannotStandAloneStaysInItsHost)
 
 // The host's gradient runs down its height: after a resize every page, the
 // shown one and one hidden meanwhile, paints its transparent control over
-// the part of the new background that lies under it.
+// the part of the new background that lies under it, also when shown again
+// after it was hidden (a hidden page lets its pictures go).
 TEST(PageHost, ResizedPagesPaintTheirControlsOverTheNewBackground)
 {
     ProgramPages bed;
@@ -434,4 +435,8 @@ TEST(PageHost, ResizedPagesPaintTheirControlsOverTheNewBackground)
     const auto hidden = pixels(1);
     EXPECT_EQ(hidden.second, hidden.first);
     EXPECT_EQ(after.first, hidden.first);
+
+    bed.host->activatePage(0);
+    pumpPending();
+    EXPECT_EQ(after, pixels(0));
 }
