@@ -54,12 +54,9 @@ TEST(ProgramAutoMapping, CountCorrectionWritesTheCurveAndClearsTheGasMapOnYes)
     kwtest::KwSimProcess sim;
     ASSERT_TRUE(sim.start(L"--version 805" + pointTableArgument(28, 1.0) + pointTableArgument(29, 1.2)));
     ProgramRun program;
-    ASSERT_TRUE(program.start(sim.programPort()));
-    ASSERT_TRUE(program.waitMainWindow(kStartMs));
-    ASSERT_TRUE(program.waitConnectionCaption(L"Connected", kStartMs)) << program.connectionCaption();
-    ASSERT_TRUE(waitUntil([&] { return program.selectTreeItem(kAutoMappingItem); }, 20000));
-    const HWND page = program.page(kAutoMappingPage);
-    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(page) != FALSE; }, 5000));
+    ASSERT_TRUE(program.startConnected(sim.programPort(), kStartMs)) << program.connectionCaption();
+    const HWND page = program.showPage(kAutoMappingItem, kAutoMappingPage);
+    ASSERT_TRUE(page);
     Sleep(2500); // a timer round reads the collected points
 
     const size_t before = writesAndActions(sim).size();

@@ -80,12 +80,9 @@ TEST(ProgramCalibration, StopAndCloseDuringARunLeaveTheSwitchSettingsAsTheyWere)
     kwtest::KwSimProcess sim;
     ASSERT_TRUE(sim.start(L"--version 790"));
     ProgramRun program;
-    ASSERT_TRUE(program.start(sim.programPort()));
-    ASSERT_TRUE(program.waitMainWindow(kStartMs));
-    ASSERT_TRUE(program.waitConnectionCaption(L"Connected", kStartMs));
-    ASSERT_TRUE(waitUntil([&] { return program.selectTreeItem(kCalibrationTreeItem); }, 20000));
-    HWND page = program.page(kCalibrationPage);
-    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(page) != FALSE; }, 5000));
+    ASSERT_TRUE(program.startConnected(sim.programPort(), kStartMs));
+    HWND page = program.showPage(kCalibrationTreeItem, kCalibrationPage);
+    ASSERT_TRUE(page);
     HWND firstB = windowshot::findDescendant(page, kFirstB);
     SendMessageW(windowshot::findDescendant(page, kOneCylinder), BM_SETCHECK, BST_UNCHECKED, 0);
     click(page, kOneCylinder);
@@ -115,12 +112,9 @@ TEST(ProgramCalibration, CloseDuringAOneCylinderRunHandsEveryCylinderBack)
     kwtest::KwSimProcess sim;
     ASSERT_TRUE(sim.start(L"--version 790"));
     ProgramRun program;
-    ASSERT_TRUE(program.start(sim.programPort()));
-    ASSERT_TRUE(program.waitMainWindow(kStartMs));
-    ASSERT_TRUE(program.waitConnectionCaption(L"Connected", kStartMs));
-    ASSERT_TRUE(waitUntil([&] { return program.selectTreeItem(kCalibrationTreeItem); }, 20000));
-    HWND page = program.page(kCalibrationPage);
-    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(page) != FALSE; }, 5000));
+    ASSERT_TRUE(program.startConnected(sim.programPort(), kStartMs));
+    HWND page = program.showPage(kCalibrationTreeItem, kCalibrationPage);
+    ASSERT_TRUE(page);
     ASSERT_EQ(BST_CHECKED, SendMessageW(windowshot::findDescendant(page, kOneCylinder), BM_GETCHECK, 0, 0));
 
     click(page, kStart);

@@ -67,11 +67,8 @@ TEST(ObdBanks, DetectFindsTheBankOfEachCylinderThroughTheWindow)
                           L"--block 18:DF070000E807000001020803 " +
                           kSeparateBanks));
     ProgramRun program;
-    ASSERT_TRUE(program.start(sim.programPort()));
-    ASSERT_TRUE(program.waitMainWindow(kStartMs));
-    ASSERT_TRUE(program.waitConnectionCaption(L"Connected", kStartMs));
-    ASSERT_TRUE(program.selectTreeItem(kObdTreeItem));
-    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(program.page(kObdPage)) != FALSE; }, 5000));
+    ASSERT_TRUE(program.startConnected(sim.programPort(), kStartMs));
+    ASSERT_TRUE(program.showPage(kObdTreeItem, kObdPage));
     const size_t before = sim.requestCount();
 
     PostMessageW(program.page(kObdPage), WM_COMMAND, MAKEWPARAM(kDetectButton, BN_CLICKED), 0);
@@ -118,11 +115,8 @@ TEST(ObdBanks, CloseDuringTheDetectionHandsTheControllerBack)
                           L"--block 18:DF070000E807000001020803 " +
                           kSeparateBanks));
     ProgramRun program;
-    ASSERT_TRUE(program.start(sim.programPort()));
-    ASSERT_TRUE(program.waitMainWindow(kStartMs));
-    ASSERT_TRUE(program.waitConnectionCaption(L"Connected", kStartMs));
-    ASSERT_TRUE(program.selectTreeItem(kObdTreeItem));
-    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(program.page(kObdPage)) != FALSE; }, 5000));
+    ASSERT_TRUE(program.startConnected(sim.programPort(), kStartMs));
+    ASSERT_TRUE(program.showPage(kObdTreeItem, kObdPage));
 
     PostMessageW(program.page(kObdPage), WM_COMMAND, MAKEWPARAM(kDetectButton, BN_CLICKED), 0);
     ASSERT_TRUE(acceptShift(program));

@@ -48,6 +48,19 @@ bool ProgramRun::start(int port)
     return m_child.start(L"Kestrelwave.exe", L"");
 }
 
+bool ProgramRun::startConnected(int port, unsigned timeoutMs)
+{
+    return start(port) && waitMainWindow(timeoutMs) && waitConnectionCaption(L"Connected", timeoutMs);
+}
+
+HWND ProgramRun::showPage(int position, int templateId)
+{
+    if (!waitUntil([&] { return selectTreeItem(position); }, 20000) ||
+        !waitUntil([&] { return IsWindowVisible(page(templateId)) != FALSE; }, 5000))
+        return nullptr;
+    return page(templateId);
+}
+
 HWND ProgramRun::mainWindow() const
 {
     return windowshot::findMainWindow(m_child.id());

@@ -40,6 +40,12 @@ public:
     // Selects the navigation tree's item at this place of the tree's order
     // (an item, then its children).
     bool selectTreeItem(int position);
+    // Started on `port` and connected: the main window says "Connected".
+    bool startConnected(int port, unsigned timeoutMs);
+    // The page with this template id, selected through the tree's item at
+    // `position` and shown (the tree takes its items a moment after the
+    // caption shows); null when it did not show.
+    HWND showPage(int position, int templateId);
     // A menu command, as the caption menu sends it.
     void command(int id) const;
     // Saves the main window under <build>/screenshots/<name>.png.

@@ -34,12 +34,6 @@ bool choose(HWND page, int id, int index)
     return PostMessageW(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK), LPARAM(list)) != FALSE;
 }
 
-bool showPage(ProgramRun& program, int treeItem, int page)
-{
-    return waitUntil([&] { return program.selectTreeItem(treeItem); }, 20000) &&
-           waitUntil([&] { return IsWindowVisible(program.page(page)) != FALSE; }, 5000);
-}
-
 // The petrol procedure's requests from the `from`th request on: petrol,
 // block 26, reset and back to gas, as 1002, 26, 1010 and 1003.
 std::vector<int> procedureSteps(const kwtest::KwSimProcess& sim, size_t from)
@@ -89,12 +83,10 @@ TEST(ProgramSettings, SettingsPagesAndDialogsWriteTheController)
     kwtest::KwSimProcess sim;
     ASSERT_TRUE(sim.start(L"--version 805"));
     ProgramRun program;
-    ASSERT_TRUE(program.start(sim.programPort()));
-    ASSERT_TRUE(program.waitMainWindow(kStartMs));
-    ASSERT_TRUE(program.waitConnectionCaption(L"Connected", kStartMs)) << program.connectionCaption();
+    ASSERT_TRUE(program.startConnected(sim.programPort(), kStartMs)) << program.connectionCaption();
 
     // Base settings: ratio x 3 is byte 4 of block 31.
-    ASSERT_TRUE(showPage(program, 0, kBasePage));
+    ASSERT_TRUE(program.showPage(0, kBasePage));
     const HWND base = program.page(kBasePage);
     const size_t baseWrites = writesOf(sim, 31).size();
     ASSERT_TRUE(choose(base, 1032, 2));
@@ -109,12 +101,12 @@ TEST(ProgramSettings, SettingsPagesAndDialogsWriteTheController)
     ASSERT_TRUE(waitUntil([&] { return procedureSteps(sim, before).size() >= 5; }, 20000));
     EXPECT_EQ((std::vector<int>{1002, 26, 1002, 1010, 1003}), procedureSteps(sim, before));
     EXPECT_EQ(0x08, writesOf(sim, 26).back().at(12) & 0x08);
-    ASSERT_TRUE(showPage(program, 2, kSensorsPage));
+    ASSERT_TRUE(program.showPage(2, kSensorsPage));
     EXPECT_TRUE(program.screenshot(L"page-sensors-cng"));
 
     // Petrol change: above 6500 rpm (item 35) goes to block 31 bytes 8 to
     // 11 as periods, with the mode switched on.
-    ASSERT_TRUE(showPage(program, 1, kPetrolChangePage));
+    ASSERT_TRUE(program.showPage(1, kPetrolChangePage));
     ASSERT_TRUE(choose(program.page(kPetrolChangePage), 1069, 35));
     ASSERT_TRUE(waitUntil([&] { return writesOf(sim, 31).size() == baseWrites + 2; }, 10000));
     const std::vector<uint8_t> block31 = writesOf(sim, 31).back();
@@ -123,7 +115,7 @@ TEST(ProgramSettings, SettingsPagesAndDialogsWriteTheController)
     EXPECT_EQ(0x02, block31.at(12) & 0x02);
     // Additional settings (the cut-off group is hidden for CNG): petrol
     // post-injection 37 % is byte 29 of block 26.
-    ASSERT_TRUE(showPage(program, 3, kAdditionalPage));
+    ASSERT_TRUE(program.showPage(3, kAdditionalPage));
     const size_t advancedWrites = writesOf(sim, 26).size();
     ASSERT_TRUE(choose(program.page(kAdditionalPage), 1096, 37));
     ASSERT_TRUE(waitUntil([&] { return writesOf(sim, 26).size() == advancedWrites + 1; }, kReplyMs));
@@ -131,7 +123,7 @@ TEST(ProgramSettings, SettingsPagesAndDialogsWriteTheController)
 
     // The gas level sensor "AEB 806" (50 112 162 212: full below quarter)
     // goes out inverted with its direction.
-    ASSERT_TRUE(showPage(program, 0, kBasePage));
+    ASSERT_TRUE(program.showPage(0, kBasePage));
     const HWND gauge = openDialog(program, base, 1062, BN_CLICKED, L"Gas Level Sensor");
     ASSERT_TRUE(gauge);
     const size_t gaugeWrites = writesOf(sim, 30).size();
