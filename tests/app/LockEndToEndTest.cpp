@@ -153,7 +153,7 @@ const int kEveryPage[] = {316, 315, 326, 323, 318, 317, 319, 320, 321, 312, 322,
 // Connect, Load, Save, Restore, the two languages, Device update, hidden
 // features, About.
 const int kMenuCommands[] = {32771, 32772, 32774, 32775, 32777, 32776, 32778, 32780, 57664};
-const int kFileNameCombo = 1148;
+const int kFileNameCombo = 1148, kFileNameEdit = 1152;
 const int kConsoleButton = 1001;
 // Block 18 with the link on; no ECU answers it.
 const std::wstring kLinkOn = L"DF070000E8070000"
@@ -193,7 +193,11 @@ std::vector<HWND> descendants(HWND window)
 class LockedProgramDriver
 {
 public:
-    explicit LockedProgramDriver(ProgramRun& program) : m_program(program) {}
+    // `openPath`: the settings file chosen in every file dialog that opens one.
+    LockedProgramDriver(ProgramRun& program, const std::wstring& openPath)
+        : m_program(program), m_openPath(openPath)
+    {
+    }
 
     void menu(int command) { send(m_program.mainWindow(), WM_COMMAND, command, 0); }
 
@@ -315,18 +319,23 @@ private:
         if (title == L"Kestrelwave") {
             met.push_back(windowshot::dialogText(dialog));
             PostMessageW(dialog, WM_COMMAND, GetDlgItem(dialog, IDYES) ? IDYES : IDOK, 0);
+        } else if (GetDlgItem(dialog, kFileNameCombo)) {
+            // A file dialog is the system's: a settings file is opened,
+            // nothing is saved.
+            met.push_back(title);
+            const bool open = title == L"OPEN";
+            if (open)
+                for (int id : {kFileNameCombo, kFileNameEdit})
+                    if (HWND name = GetDlgItem(dialog, id))
+                        SendMessageW(name, WM_SETTEXT, 0, LPARAM(m_openPath.c_str()));
+            PostMessageW(dialog, WM_COMMAND, open ? IDOK : IDCANCEL, 0);
         } else {
             met.push_back(title);
             if (hasEnabledControl(dialog))
                 editable.insert(title);
-            // A file dialog is the system's: only cancelled.
-            if (!GetDlgItem(dialog, kFileNameCombo))
-                useEveryControl(dialog);
-            // OK first, as the user's boldest answer; a file dialog only
-            // takes Cancel.
+            useEveryControl(dialog);
+            // OK first, as the user's boldest answer.
             for (WPARAM button : {IDOK, IDCANCEL}) {
-                if (button == IDOK && GetDlgItem(dialog, kFileNameCombo))
-                    continue;
                 if (IsWindow(dialog))
                     PostMessageW(dialog, WM_COMMAND, button, 0);
                 watch([&] { return !IsWindowVisible(dialog); }, 3000);
@@ -336,13 +345,16 @@ private:
     }
 
     ProgramRun& m_program;
+    const std::wstring m_openPath;
     std::set<HWND> m_known;
 };
 
 // What the log shows that a locked controller should never have received:
 // a block write (but the unlock, the PC-connection log after it and block
 // 18 of the start-up test), a memory or map-step write, a command that
-// changes settings or outputs, a bootloader command.
+// changes settings or outputs, a bootloader command. The fuel switch of
+// the bottom page and the clearing of errors of the information page stay
+// the user's.
 std::vector<std::string> forbiddenRequests(const std::vector<kwsim::SimRequest>& log, size_t startupEnd,
                                            size_t unlockFrom)
 {
@@ -372,7 +384,8 @@ std::vector<uint8_t> bytesOf(const std::wstring& hex)
 
 // A locked controller with an OBD module, an untouched set-up and a preset
 // beside the program: every control of every page and dialog, and every
-// menu command, used while it is locked. The controller receives no write
+// menu command, used while it is locked; a file dialog that opens a file
+// is given the preset. The controller receives no write
 // but the start-up OBD test, which puts block 18 back as found, the unlock
 // and the PC-connection log at the close.
 TEST(ProgramLock, LockedControllerTakesNoWriteFromAnyPageDialogOrCommand)
@@ -396,7 +409,7 @@ TEST(ProgramLock, LockedControllerTakesNoWriteFromAnyPageDialogOrCommand)
     const size_t startupEnd = sim.requests().size();
     EXPECT_TRUE(onlyLockAndInfoEnabled(program));
 
-    LockedProgramDriver driver(program);
+    LockedProgramDriver driver(program, preset);
     for (int page : kEveryPage) {
         SCOPED_TRACE(page);
         ASSERT_TRUE(program.page(page));
