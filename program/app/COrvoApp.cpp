@@ -15,8 +15,6 @@
 
 namespace {
 
-const DWORD kSplashMs = 2000;
-
 // One message-box hook for the whole program: the controller's boxes go
 // through the framework's, which tests answer.
 void joinMessageBoxHooks()
@@ -62,17 +60,13 @@ BOOL COrvoApp::InitInstance()
     return TRUE;
 }
 
-// The splash fades in while the start-up pumps messages for 2 s by the
-// clock (two hundred sleeps of 10 ms took 2.4 s).
+// The splash shows for 2 s by the clock while the start-up goes on: the
+// view's first update connects and builds the pages behind it (2 s of
+// waiting first and the building after took twice the splash's time).
 void COrvoApp::showSplash()
 {
-    if (g_pSplash && g_pSplash->Create(IDD_SPLASH, nullptr))
-        g_pSplash->ShowWindow(SW_SHOW);
-    const DWORD start = GetTickCount();
-    for (DWORD passed = 0; passed < kSplashMs; passed = GetTickCount() - start) {
-        MsgWaitForMultipleObjectsEx(0, nullptr, kSplashMs - passed, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        pumpMessages();
-    }
+    if (g_pSplash)
+        g_pSplash->show();
 }
 
 int COrvoApp::Run()

@@ -63,8 +63,8 @@ void COrvoView::OnInitialUpdate()
     frame->setConnectedState(device.m_connected);
     frame->buildMenu();
     enablePages(device.isLocked());
-    if (g_pSplash && g_pSplash->GetSafeHwnd())
-        g_pSplash->ShowWindow(SW_HIDE);
+    if (g_pSplash)
+        g_pSplash->hideWhenDue();
 }
 
 // Errors of the OBD detection or the preset are shown, and the pages are

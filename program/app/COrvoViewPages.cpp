@@ -16,6 +16,7 @@
 #include "CLockDlgMPD.h"
 #include "COBDMPDlg.h"
 #include "COrvoMenuButton.h"
+#include "CSplashDlg.h"
 #include "CPetrolChangeSettingsMPD.h"
 #include "CSensorsMPDlg.h"
 #include "ShellIds.h"
@@ -49,6 +50,8 @@ template <class Page> Page* COrvoView::makePage(UINT templateId)
     page->m_transparent = true;
     page->Create(templateId, &m_pageCtrl);
     ::SetWindowLongPtrW(page->GetSafeHwnd(), GWLP_ID, templateId);
+    if (g_pSplash)
+        g_pSplash->serve();
     return page;
 }
 

@@ -3,10 +3,15 @@
 #include "SkinFile.h"
 #include "ShellIds.h"
 
+#include <UserInterface.h>
+
+#include <algorithm>
+
 CSplashDlg* g_pSplash = nullptr;
 
 namespace {
-const UINT kFadeMs = 10;
+const UINT kFadeMs = 10; // a percent of opacity
+const DWORD kShownMs = 2000;
 } // namespace
 
 IMPLEMENT_DYNAMIC(CSplashDlg, CSkinDlg)
@@ -52,9 +57,10 @@ BOOL CSplashDlg::OnInitDialog()
 void CSplashDlg::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent == IDT_SPLASH_FADE) {
-        if (m_opacity < 100)
-            ++m_opacity;
-        else
+        // By the clock: the start-up serves the timer seldom while it builds.
+        const int faded = 10 + int((GetTickCount() - m_shownTick) / kFadeMs);
+        m_opacity = std::max(m_opacity, std::min(100, faded));
+        if (m_opacity >= 100)
             KillTimer(IDT_SPLASH_FADE);
         ::SetLayeredWindowAttributes(m_hWnd, 0, static_cast<BYTE>(m_opacity * 255 / 100), LWA_ALPHA);
     }
@@ -66,4 +72,29 @@ void CSplashDlg::OnPaint()
     CPaintDC dc(this);
     if (m_image.IsLoaded())
         m_image.alphaBlend(dc.GetSafeHdc(), 0, 0, 1, 1);
+}
+
+void CSplashDlg::show()
+{
+    m_shownTick = GetTickCount();
+    if (Create(IDD_SPLASH, nullptr))
+        ShowWindow(SW_SHOW);
+}
+
+void CSplashDlg::serve()
+{
+    MSG msg;
+    while (m_hWnd && PeekMessageW(&msg, m_hWnd, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+}
+
+void CSplashDlg::hideWhenDue()
+{
+    for (DWORD passed = GetTickCount() - m_shownTick; m_shownTick && passed < kShownMs;
+         passed = GetTickCount() - m_shownTick) {
+        MsgWaitForMultipleObjectsEx(0, nullptr, kShownMs - passed, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        pumpMessages();
+    }
+    if (m_hWnd)
+        ShowWindow(SW_HIDE);
 }
