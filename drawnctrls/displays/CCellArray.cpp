@@ -29,10 +29,16 @@ bool strictlyInside(const CRect& r, CPoint p)
     return r.left < p.x && p.x < r.right && r.top < p.y && p.y < r.bottom;
 }
 
-void paintAll(CDC& dc, const std::vector<CCell*>& cells)
+// Cells outside `area` (empty: none) are left alone: a live value repaints
+// one or two cells, and drawing every text of the table took milliseconds.
+void paintAll(CDC& dc, const std::vector<CCell*>& cells, const CRect& area)
 {
-    for (CCell* cell : cells)
-        cell->paint(dc);
+    for (CCell* cell : cells) {
+        CRect drawn = cell->getRect();
+        drawn.InflateRect(0, 0, 1, 1);
+        if (area.IsRectEmpty() || CRect().IntersectRect(&drawn, &area))
+            cell->paint(dc);
+    }
 }
 
 } // namespace
@@ -199,11 +205,11 @@ void CCellArray::layout(int cx, int cy)
 void CCellArray::v_draw(CDC& dc)
 {
     CFont* old = m_font ? dc.SelectObject(m_font) : nullptr;
-    paintAll(dc, m_colHdrs);
-    paintAll(dc, m_rowHdrs);
+    paintAll(dc, m_colHdrs, m_paintArea);
+    paintAll(dc, m_rowHdrs, m_paintArea);
     m_corner.paint(dc);
     for (const auto& column : m_table)
-        paintAll(dc, column);
+        paintAll(dc, column, m_paintArea);
     if (old)
         dc.SelectObject(old);
 }
@@ -335,7 +341,9 @@ BOOL CCellArray::OnSetCursor(CWnd*, UINT, UINT)
 void CCellArray::OnPaint()
 {
     CPaintDC dc(this);
+    m_paintArea = dc.m_ps.rcPaint;
     m_backdrop.paint(*this, dc, m_memDC, [this](CDC& mem) { v_draw(mem); });
+    m_paintArea.SetRectEmpty();
 }
 
 BOOL CCellArray::OnEraseBkgnd(CDC*)

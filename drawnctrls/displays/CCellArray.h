@@ -103,4 +103,5 @@ private:
     UINT m_editFlags = 0;
 
     BackdropCache m_backdrop;
+    CRect m_paintArea; // what the paint under way must draw; empty: all
 };

@@ -248,6 +248,16 @@ TEST(CellArray, RepaintsDrawColoursSelectionMarkAndFrames)
     EXPECT_TRUE(rgbNear(0xA0FFA0, clientPixel(t.table, 380, 290), 10));                 // selected
     EXPECT_TRUE(rgbNear(0x0000FF, clientPixel(t.table, 243 + 5 + 7, 150 + 5 + 7), 30)); // the mark
     EXPECT_TRUE(rgbNear(0xD2D2D2, clientPixel(t.table, 163, 100), 10));                 // a frame
+
+    // The mark moves: only the two cells repaint, the others keep their look.
+    t.body(2, 1).setCurrent(false);
+    t.body(0, 2).setCurrentCellColor(RGB(0, 0, 255));
+    t.body(0, 2).setCurrent(true);
+    t.table.UpdateWindow();
+    EXPECT_TRUE(rgbNear(0x0000FF, clientPixel(t.table, 83 + 5 + 7, 225 + 5 + 7), 30));
+    EXPECT_TRUE(rgbNear(0xFFFFFF, clientPixel(t.table, 243 + 5 + 7, 150 + 5 + 7), 10));
+    EXPECT_TRUE(rgbNear(0xFF0000, clientPixel(t.table, 200, 140), 10));
+    EXPECT_TRUE(rgbNear(0xD2D2D2, clientPixel(t.table, 243, 200), 10));
 }
 
 TEST(CellArray, EnterAndEscReachTheEditorOnADialog)
