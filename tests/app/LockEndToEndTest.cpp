@@ -51,15 +51,12 @@ std::vector<std::vector<uint8_t>> lockWrites(const kwtest::KwSimProcess& sim)
 
 bool started(ProgramRun& program, const kwtest::KwSimProcess& sim)
 {
-    return program.start(sim.programPort()) && program.waitMainWindow(kStartMs) &&
-           program.waitConnectionCaption(L"Connected", kStartMs);
+    return program.startConnected(sim.programPort(), kStartMs);
 }
 
-// The tree takes its items a moment after the caption shows.
 bool showLockPage(ProgramRun& program)
 {
-    return waitUntil([&] { return program.selectTreeItem(kCreditInspectionItem); }, 20000) &&
-           waitUntil([&] { return IsWindowVisible(program.page(kLockPage)) != FALSE; }, 5000);
+    return program.showPage(kCreditInspectionItem, kLockPage) != nullptr;
 }
 
 std::wstring lockButtonText(ProgramRun& program)
