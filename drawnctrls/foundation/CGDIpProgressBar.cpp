@@ -56,7 +56,10 @@ void CGDIpProgressBar::setPos(int p)
 {
     if (p == m_pos)
         return;
+    const CRect before = barRect();
     m_pos = std::clamp(p, 0, kFull);
+    if (m_hWnd && barRect() == before)
+        return;
     v_recalcPos();
 }
 
@@ -73,27 +76,31 @@ void CGDIpProgressBar::v_recalcData(const CRect& r)
 
 // The bar inside margins taken from the client's height (horizontal) or
 // width (vertical), as long as the position says.
-void CGDIpProgressBar::v_recalcPos()
+CRect CGDIpProgressBar::barRect() const
 {
     if (!m_hWnd)
-        return;
+        return CRect();
     CRect c;
     GetClientRect(&c);
     const double* f = m_barPack.m_marginFractions;
     const bool horizontal = m_gradientMode == Gdiplus::LinearGradientModeHorizontal;
     const int base = horizontal ? c.Height() : c.Width();
     const int mL = int(base * f[0]), mT = int(base * f[1]), mR = int(base * f[2]), mB = int(base * f[3]);
-    CRect bar;
     if (horizontal) {
         const int x0 = c.left + mL;
-        bar = CRect(x0, c.top + mT, x0 + (c.right - mR - x0) * m_pos / kFull, c.bottom - mB);
-    } else {
-        const int top = c.top + mT;
-        bar = CRect(c.left + mL, (c.bottom - mB - top) * (kFull - m_pos) / kFull + top, c.right - mR,
-                    c.bottom - mB);
+        return CRect(x0, c.top + mT, x0 + (c.right - mR - x0) * m_pos / kFull, c.bottom - mB);
     }
+    const int top = c.top + mT;
+    return CRect(c.left + mL, (c.bottom - mB - top) * (kFull - m_pos) / kFull + top, c.right - mR,
+                 c.bottom - mB);
+}
+
+void CGDIpProgressBar::v_recalcPos()
+{
+    if (!m_hWnd)
+        return;
     // The pack keeps its corner diameters for the bar, without margins of its own.
-    m_barPack.v_recalcData(bar);
+    m_barPack.v_recalcData(barRect());
     std::fill(std::begin(m_barPack.m_margins), std::end(m_barPack.m_margins), 0);
     Invalidate(FALSE);
 }

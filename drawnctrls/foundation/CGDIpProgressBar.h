@@ -15,6 +15,7 @@ public:
     // Takes the look of both packs.
     CGDIpProgressBar& operator=(const CGDIpProgressBar& other);
 
+    // Repaints only when the bar's length in pixels changes.
     void setPos(int p);
     int getPos() const { return m_pos; }
 
@@ -27,6 +28,7 @@ public:
 
 protected:
     void v_recalcPos();
+    CRect barRect() const;
 
     int m_pos = 0;
 };

@@ -42,6 +42,10 @@ TEST(ProgressBar, BarRunsWithThePositionInsideItsMargins)
     EXPECT_EQ(4, bar.m_barPack.m_cornerDiameters[0]); // 0.25 x 18
     repaintNow(host);
     EXPECT_TRUE(isGrey(clientPixel(bar, 190, 10)));
+    // A position of the same length in pixels leaves the window as it is.
+    bar.setPos(502);
+    EXPECT_EQ(502, bar.getPos());
+    EXPECT_FALSE(::GetUpdateRect(bar.m_hWnd, nullptr, FALSE));
 
     bar.setPos(1500);
     EXPECT_EQ(1000, bar.getPos());
