@@ -129,12 +129,19 @@ std::wstring CTimeCorrChart::pressureLabel(double v) const
     return v < 5 ? L"" : format0(v);
 }
 
+// Set on every live sample: the chart repaints when the point moves by a pixel.
 void CTimeCorrChart::setOperatingPoint(double time, double pressure)
 {
+    const CPoint before = operatingPixel();
     m_opTime = std::max(time, 1.0);
     m_opPressure = pressure;
-    if (GetSafeHwnd())
+    if (GetSafeHwnd() && operatingPixel() != before)
         Invalidate(FALSE);
+}
+
+CPoint CTimeCorrChart::operatingPixel() const
+{
+    return CPoint(timeToX(m_opTime), valueToY(m_opPressure, m_pressureAxis));
 }
 
 void CTimeCorrChart::setPointValue(unsigned index, int value)
@@ -364,7 +371,7 @@ void CTimeCorrChart::drawMapPoints(CDC& dc)
 void CTimeCorrChart::drawOperatingPoint(CDC& dc)
 {
     const CRect plot = plotRect();
-    const CPoint at(timeToX(m_opTime), valueToY(m_opPressure, m_pressureAxis));
+    const CPoint at = operatingPixel();
     CPen dotted(PS_DOT, 1, kOperatingColour);
     CPen* old = dc.SelectObject(&dotted);
     dc.MoveTo(at.x, plot.top);

@@ -82,6 +82,7 @@ protected:
 private:
     void layout(int width, int height);
     int timeToX(double v) const;
+    CPoint operatingPixel() const;
     int valueToY(double v, const TimeCorrAxis& axis) const;
     bool insidePlotColumns(const CPoint& point) const;
     bool onCurveAxes(const TimeCorrPoint& p) const;

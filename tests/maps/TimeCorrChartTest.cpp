@@ -73,6 +73,13 @@ TEST(TimeCorrChart, LabelsFollowTheirRulesAndTheMapScale)
     EXPECT_EQ(L"2", b.chart.timeLabel(1));
     b.chart.setOperatingPoint(0.4, 35);
     EXPECT_EQ(1.0, b.chart.operatingTime());
+
+    // The live point repaints the chart only when it moves by a pixel.
+    b.chart.ValidateRect(nullptr);
+    b.chart.setOperatingPoint(1.0001, 35);
+    EXPECT_FALSE(::GetUpdateRect(b.chart.m_hWnd, nullptr, FALSE));
+    b.chart.setOperatingPoint(5, 35);
+    EXPECT_TRUE(::GetUpdateRect(b.chart.m_hWnd, nullptr, FALSE));
 }
 
 TEST(TimeCorrChart, UpAndDownReinterpolateBetweenTheNeighbouringAnchors)
