@@ -63,6 +63,20 @@ void CGDIpProgressBar::setPos(int p)
     v_recalcPos();
 }
 
+void CGDIpProgressBar::drawContent(CDC& dc)
+{
+    CRect client;
+    GetClientRect(&client);
+    m_backdrop.draw(dc, *this, client.Size(), backgroundVersion());
+    v_draw(dc);
+}
+
+void CGDIpProgressBar::releasePictures(bool background)
+{
+    CGDIpTransparentCompCtrl::releasePictures(background);
+    m_backdrop.clear();
+}
+
 void CGDIpProgressBar::v_draw(CDC& dc)
 {
     m_barPack.v_draw(dc);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BackdropCache.h"
 #include "CGDIpTransparentCompCtrl.h"
 
 // A rounded gradient bar over a gradient background. The position runs from
@@ -27,8 +28,14 @@ public:
     IGDIpGradientRectPack m_barPack;
 
 protected:
+    // The background gradient comes from a picture kept while it holds.
+    void drawContent(CDC& dc) override;
+    void releasePictures(bool background) override;
     void v_recalcPos();
     CRect barRect() const;
 
     int m_pos = 0;
+
+private:
+    BackdropCache m_backdrop;
 };

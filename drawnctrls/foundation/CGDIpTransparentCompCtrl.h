@@ -47,7 +47,7 @@ protected:
 
 private:
     void initialise(UINT designWidth, UINT designHeight);
-    void drawContent(CDC& dc);
+    virtual void drawContent(CDC& dc);
 
     bool m_creating = false;
     HWND m_initialisedFor = nullptr;
