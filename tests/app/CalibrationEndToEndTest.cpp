@@ -75,14 +75,25 @@ void expectSwitchSettingsBack(const kwtest::KwSimProcess& sim, size_t from)
 
 } // namespace
 
-TEST(ProgramCalibration, StopAndCloseDuringARunLeaveTheSwitchSettingsAsTheyWere)
+// The program connected to a controller, its calibration page shown.
+class ProgramCalibration : public ::testing::Test
 {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(sim.start(L"--version 790"));
+        ASSERT_TRUE(program.startConnected(sim.programPort(), kStartMs));
+        page = program.showPage(kCalibrationTreeItem, kCalibrationPage);
+        ASSERT_TRUE(page);
+    }
+
     kwtest::KwSimProcess sim;
-    ASSERT_TRUE(sim.start(L"--version 790"));
     ProgramRun program;
-    ASSERT_TRUE(program.startConnected(sim.programPort(), kStartMs));
-    HWND page = program.showPage(kCalibrationTreeItem, kCalibrationPage);
-    ASSERT_TRUE(page);
+    HWND page = nullptr;
+};
+
+TEST_F(ProgramCalibration, StopAndCloseDuringARunLeaveTheSwitchSettingsAsTheyWere)
+{
     HWND firstB = windowshot::findDescendant(page, kFirstB);
     SendMessageW(windowshot::findDescendant(page, kOneCylinder), BM_SETCHECK, BST_UNCHECKED, 0);
     click(page, kOneCylinder);
@@ -107,14 +118,8 @@ TEST(ProgramCalibration, StopAndCloseDuringARunLeaveTheSwitchSettingsAsTheyWere)
 // 1): the program ends normally and leaves the controller as a finished
 // run would, every cylinder on gas under its own switching, with its
 // switch settings and corrections as before.
-TEST(ProgramCalibration, CloseDuringAOneCylinderRunHandsEveryCylinderBack)
+TEST_F(ProgramCalibration, CloseDuringAOneCylinderRunHandsEveryCylinderBack)
 {
-    kwtest::KwSimProcess sim;
-    ASSERT_TRUE(sim.start(L"--version 790"));
-    ProgramRun program;
-    ASSERT_TRUE(program.startConnected(sim.programPort(), kStartMs));
-    HWND page = program.showPage(kCalibrationTreeItem, kCalibrationPage);
-    ASSERT_TRUE(page);
     ASSERT_EQ(BST_CHECKED, SendMessageW(windowshot::findDescendant(page, kOneCylinder), BM_GETCHECK, 0, 0));
 
     click(page, kStart);

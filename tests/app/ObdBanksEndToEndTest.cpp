@@ -58,17 +58,27 @@ bool boxChecked(const ProgramRun& program, int id)
 
 } // namespace
 
-// Six cylinders, injectors 1, 3 and 5 on bank 1. A bank box clicked while
-// the detection runs is refused: the only block-27 write is the result.
-TEST(ObdBanks, DetectFindsTheBankOfEachCylinderThroughTheWindow)
+// Six cylinders, injectors 1, 3 and 5 on bank 1, the OBD page shown.
+class ObdBanks : public ::testing::Test
 {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(sim.start(L"--version 790 --obd-module --cylinders 6 --trim-car 0x2A "
+                              L"--block 18:DF070000E807000001020803 " +
+                              kSeparateBanks));
+        ASSERT_TRUE(program.startConnected(sim.programPort(), kStartMs));
+        ASSERT_TRUE(program.showPage(kObdTreeItem, kObdPage));
+    }
+
     kwtest::KwSimProcess sim;
-    ASSERT_TRUE(sim.start(L"--version 790 --obd-module --cylinders 6 --trim-car 0x2A "
-                          L"--block 18:DF070000E807000001020803 " +
-                          kSeparateBanks));
     ProgramRun program;
-    ASSERT_TRUE(program.startConnected(sim.programPort(), kStartMs));
-    ASSERT_TRUE(program.showPage(kObdTreeItem, kObdPage));
+};
+
+// A bank box clicked while the detection runs is refused: the only
+// block-27 write is the result.
+TEST_F(ObdBanks, DetectFindsTheBankOfEachCylinderThroughTheWindow)
+{
     const size_t before = sim.requestCount();
 
     PostMessageW(program.page(kObdPage), WM_COMMAND, MAKEWPARAM(kDetectButton, BN_CLICKED), 0);
@@ -108,15 +118,8 @@ TEST(ObdBanks, DetectFindsTheBankOfEachCylinderThroughTheWindow)
 // A close while a cylinder's correction is shifted stops the detection: the
 // program ends normally, and the controller has its own switching and the
 // corrections as found; no bank mask was decided.
-TEST(ObdBanks, CloseDuringTheDetectionHandsTheControllerBack)
+TEST_F(ObdBanks, CloseDuringTheDetectionHandsTheControllerBack)
 {
-    kwtest::KwSimProcess sim;
-    ASSERT_TRUE(sim.start(L"--version 790 --obd-module --cylinders 6 --trim-car 0x2A "
-                          L"--block 18:DF070000E807000001020803 " +
-                          kSeparateBanks));
-    ProgramRun program;
-    ASSERT_TRUE(program.startConnected(sim.programPort(), kStartMs));
-    ASSERT_TRUE(program.showPage(kObdTreeItem, kObdPage));
 
     PostMessageW(program.page(kObdPage), WM_COMMAND, MAKEWPARAM(kDetectButton, BN_CLICKED), 0);
     ASSERT_TRUE(acceptShift(program));
