@@ -9,19 +9,6 @@ template <class T, size_t N> void append(std::vector<double>& out, const T (&val
     out.insert(out.end(), std::begin(values), std::end(values));
 }
 
-// Copies the size's worth of `from` into `to` through a context of its own.
-void copyPicture(CDC& dc, CBitmap& picture, CSize size, bool intoPicture)
-{
-    CDC other;
-    other.CreateCompatibleDC(&dc);
-    HGDIOBJ old = ::SelectObject(other, picture);
-    if (intoPicture)
-        other.BitBlt(0, 0, size.cx, size.cy, &dc, 0, 0, SRCCOPY);
-    else
-        dc.BitBlt(0, 0, size.cx, size.cy, &other, 0, 0, SRCCOPY);
-    ::SelectObject(other, old);
-}
-
 } // namespace
 
 // Everything the pack's picture depends on: its look and its geometry.
@@ -44,16 +31,40 @@ std::vector<double> BackdropCache::lookOf(const IGDIpGradientRectPack& p)
 void BackdropCache::draw(CDC& dc, IGDIpGradientRectPack& pack, CSize size, unsigned background)
 {
     std::vector<double> look = lookOf(pack);
-    if (m_picture.m_hObject && size == m_size && background == m_background && look == m_look) {
-        copyPicture(dc, m_picture, size, false);
+    if (m_pictureDC.m_hDC && size == m_size && background == m_background && look == m_look) {
+        dc.BitBlt(0, 0, size.cx, size.cy, &m_pictureDC, 0, 0, SRCCOPY);
         return;
     }
     pack.IGDIpGradientRectPack::v_draw(dc);
-    m_picture.DeleteObject();
-    if (size.cx <= 0 || size.cy <= 0 || !m_picture.CreateCompatibleBitmap(&dc, size.cx, size.cy))
+    clear();
+    ++m_generation;
+    if (size.cx <= 0 || size.cy <= 0 || !m_picture.CreateCompatibleBitmap(&dc, size.cx, size.cy) ||
+        !m_pictureDC.CreateCompatibleDC(&dc)) {
+        clear();
         return;
-    copyPicture(dc, m_picture, size, true);
+    }
+    m_oldBitmap = ::SelectObject(m_pictureDC, m_picture);
+    m_pictureDC.BitBlt(0, 0, size.cx, size.cy, &dc, 0, 0, SRCCOPY);
     m_size = size;
     m_background = background;
     m_look = std::move(look);
+}
+
+void BackdropCache::copyPart(CDC& dc, const CRect& part)
+{
+    if (!m_pictureDC.m_hDC)
+        return;
+    const CRect shown = part & CRect(CPoint(), m_size);
+    dc.BitBlt(shown.left, shown.top, shown.Width(), shown.Height(), &m_pictureDC, shown.left, shown.top,
+              SRCCOPY);
+}
+
+void BackdropCache::clear()
+{
+    if (m_pictureDC.m_hDC && m_oldBitmap)
+        ::SelectObject(m_pictureDC, m_oldBitmap);
+    m_oldBitmap = nullptr;
+    m_pictureDC.DeleteDC();
+    m_picture.DeleteObject();
+    m_size = CSize();
 }

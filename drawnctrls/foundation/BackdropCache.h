@@ -16,6 +16,11 @@ public:
     // Draws the pack into dc, which holds the background of that version
     // (ITransparentCtrl::backgroundVersion), or copies the picture of last time.
     void draw(CDC& dc, IGDIpGradientRectPack& pack, CSize size, unsigned background);
+    // Copies `part` of the picture of the last draw into dc.
+    void copyPart(CDC& dc, const CRect& part);
+    // Changes whenever the picture is drawn anew: the background of a cache
+    // drawn over this one.
+    unsigned generation() const { return m_generation; }
     // A whole paint of a control that is its own pack: the background it
     // captured, the pack, then `content`, through its memory context.
     template <class Control>
@@ -29,17 +34,16 @@ public:
         control.endTransparentPaint(&paintDC);
     }
 
-    void clear()
-    {
-        m_picture.DeleteObject();
-        m_size = CSize();
-    }
+    void clear();
 
 private:
     static std::vector<double> lookOf(const IGDIpGradientRectPack& pack);
 
     CBitmap m_picture;
+    CDC m_pictureDC; // holds m_picture: a copy costs no context of its own
+    HGDIOBJ m_oldBitmap = nullptr;
     CSize m_size;
     unsigned m_background = 0;
+    unsigned m_generation = 0;
     std::vector<double> m_look;
 };

@@ -28,14 +28,24 @@ public:
     IGDIpGradientRectPack m_barPack;
 
 protected:
-    // The background gradient comes from a picture kept while it holds.
+    // The background gradient comes from a picture kept while it holds; so
+    // does a full vertical bar, whose fill a shorter one shows below its top.
     void drawContent(CDC& dc) override;
     void releasePictures(bool background) override;
     void v_recalcPos();
-    CRect barRect() const;
+    CRect barRect() const { return barRect(m_pos); }
+    CRect barRect(int pos) const;
+    void placeBar(IGDIpGradientRectPack& pack, int pos) const;
 
     int m_pos = 0;
 
 private:
+    // The rows of a vertical bar below its top ends that are as the full bar
+    // shows them (empty: none).
+    CRect rowsAsFull(const IGDIpGradientRectPack& full) const;
+    IGDIpGradientRectPack fullBar() const;
+    void drawTop(CDC& dc, int bottom);
+
     BackdropCache m_backdrop;
+    BackdropCache m_fullBar; // over m_backdrop
 };

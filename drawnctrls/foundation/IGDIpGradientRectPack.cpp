@@ -164,6 +164,13 @@ void IGDIpGradientRectPack::v_draw(CDC& dc)
     paint(dc, rect(), normal ? m_gradientStart : m_disabledStart, normal ? m_gradientEnd : m_disabledEnd, 1);
 }
 
+void IGDIpGradientRectPack::drawWithin(CDC& dc, const CRect& clip)
+{
+    const bool normal = m_enabledLook;
+    paint(dc, rect(), normal ? m_gradientStart : m_disabledStart, normal ? m_gradientEnd : m_disabledEnd, 1,
+          &clip);
+}
+
 void IGDIpGradientRectPack::v_drawButtonFlash(CDC& dc, int grow)
 {
     Rect r = rect();
@@ -172,12 +179,16 @@ void IGDIpGradientRectPack::v_drawButtonFlash(CDC& dc, int grow)
 }
 
 // Solid background, gradient inside the margins, frame: as the flags say.
-void IGDIpGradientRectPack::paint(CDC& dc, const Rect& r, ARGB start, ARGB end, int frameShrink)
+void IGDIpGradientRectPack::paint(CDC& dc, const Rect& r, ARGB start, ARGB end, int frameShrink,
+                                  const CRect* clip)
 {
-    if (r.Width <= 0 || r.Height <= 0)
+    // Texts over a plain background draw nothing here: not even a GDI+ context.
+    if (r.Width <= 0 || r.Height <= 0 || !(m_fillBackground || m_drawGradient || m_drawFrame))
         return;
     Graphics g(dc.m_hDC);
     g.SetSmoothingMode(SmoothingModeAntiAlias);
+    if (clip)
+        g.SetClip(Rect(clip->left, clip->top, clip->Width(), clip->Height()));
     if (m_fillBackground)
         fillShape(g, SolidBrush(Color(m_frameColor)), r, m_cornerDiameters);
     if (m_drawGradient) {

@@ -26,6 +26,9 @@ public:
     virtual void v_recalcData(const CRect& r);
     // The same picture over the rectangle grown by `grow` on every side.
     virtual void v_drawButtonFlash(CDC& dc, int grow);
+    // The picture of v_draw, only inside `clip`: GDI+ works out no more than
+    // the clipped part.
+    void drawWithin(CDC& dc, const CRect& clip);
 
     CRect getRect() const { return CRect(m_left, m_top, m_right, m_bottom); }
     // The outline last computed (the frame's shape), for controls that
@@ -77,7 +80,8 @@ protected:
 
 private:
     void copyLook(const IGDIpGradientRectPack& other);
-    void paint(CDC& dc, const Gdiplus::Rect& r, Gdiplus::ARGB start, Gdiplus::ARGB end, int frameShrink);
+    void paint(CDC& dc, const Gdiplus::Rect& r, Gdiplus::ARGB start, Gdiplus::ARGB end, int frameShrink,
+               const CRect* clip = nullptr);
 
     std::unique_ptr<Gdiplus::GraphicsPath> m_path;
 };

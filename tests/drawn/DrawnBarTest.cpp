@@ -72,6 +72,44 @@ TEST(ProgressBar, VerticalBarFillsFromTheBottom)
     EXPECT_EQ(CRect(2, 100, 38, 198), bar.m_barPack.getRect());
 }
 
+// A vertical bar below its top is copied from a full bar drawn once: every
+// position still shows what drawing the bar whole over its background shows
+// (drawn in a context like the control's own, as pens differ on a DIB).
+TEST(ProgressBar, VerticalBarShowsWhatDrawingItWholeShows)
+{
+    const int w = 42, h = 300;
+    HostWindow host(100, 400);
+    CGDIpProgressBar bar;
+    bar.m_gradientMode = Gdiplus::LinearGradientModeVertical;
+    bar.m_barPack.m_drawFrame = true;
+    bar.m_barPack.m_gradientStart = 0xFF3060E0;
+    ASSERT_TRUE(bar.Create(0, CRect(10, 10, 10 + w, 10 + h), &host, 1));
+    CClientDC client(&bar);
+    repaintNow(host);
+    CDC background, whole;
+    CBitmap backgroundBits, wholeBits;
+    for (auto [dc, bits] : {std::pair{&background, &backgroundBits}, std::pair{&whole, &wholeBits}}) {
+        dc->CreateCompatibleDC(&client);
+        bits->CreateCompatibleBitmap(&client, w, h);
+        dc->SelectObject(bits);
+    }
+    background.BitBlt(0, 0, w, h, &client, 0, 0, SRCCOPY); // empty at 0
+    const auto expectDrawnWhole = [&](int pos) {
+        bar.setPos(pos);
+        repaintNow(host);
+        whole.BitBlt(0, 0, w, h, &background, 0, 0, SRCCOPY);
+        bar.m_barPack.v_draw(whole);
+        Canvas shown(w, h), expected(w, h);
+        shown.dc().BitBlt(0, 0, w, h, &client, 0, 0, SRCCOPY);
+        expected.dc().BitBlt(0, 0, w, h, &whole, 0, 0, SRCCOPY);
+        EXPECT_TRUE(sameImage(expected, shown)) << "at " << pos;
+    };
+    for (int pos : {1000, 730, 500, 140, 60, 20, 0, 999, 10})
+        expectDrawnWhole(pos);
+    bar.m_barPack.m_gradientStart = 0xFFE03030; // a new look, a new full bar
+    expectDrawnWhole(640);
+}
+
 TEST(ProgressBar, AssignmentTakesTheLookOfBothPacks)
 {
     CGDIpProgressBar a, b;
