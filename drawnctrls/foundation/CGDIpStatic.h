@@ -19,7 +19,7 @@ public:
     // Takes the look: pack, font part, format override and strike flag.
     CGDIpStatic& operator=(const CGDIpStatic& other);
 
-    // Sets the text and repaints without erasing.
+    // Sets the text and paints it at once (a hidden control later).
     void SetWindowTextW(const wchar_t* text);
     // Repaints without erasing.
     void Invalidate();
@@ -41,4 +41,5 @@ protected:
 
 private:
     void drawContent(CDC& dc, CRect item);
+    void paintNow();
 };

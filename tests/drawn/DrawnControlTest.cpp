@@ -109,8 +109,6 @@ TEST(DrawnStatic, TileStrikeAndCopies)
 
     pumpPending();
     tile.SetWindowTextW(L"new");
-    CRect update;
-    EXPECT_TRUE(tile.GetUpdateRect(&update));
     CString text;
     tile.GetWindowText(text);
     EXPECT_STREQ(L"new", text);
@@ -135,6 +133,11 @@ TEST(DrawnStatic, ANewTextIsShownAndTheSameTextIsNotPaintedAgain)
     value.SetWindowTextW(L"");
     pumpPending();
     EXPECT_TRUE(darkColumns(value).empty());
+    value.ShowWindow(SW_HIDE); // a text set while hidden shows with the control
+    value.SetWindowTextW(L"77");
+    value.ShowWindow(SW_SHOW);
+    pumpPending();
+    EXPECT_FALSE(darkColumns(value).empty());
 }
 
 TEST(DrawnStatic, TransparentStaticShowsTheParentsBackground)
