@@ -7,32 +7,6 @@ using namespace drawntest;
 
 namespace {
 
-// A window that shows nothing but the background it was given.
-class CBackdropWnd : public CWnd, public ITransparentCtrl
-{
-public:
-    CBackdropWnd() : ITransparentCtrl(this) {}
-    BOOL make(CWnd* parent, const CRect& r, UINT id)
-    {
-        return Create(nullptr, L"", WS_CHILD | WS_VISIBLE, r, parent, id);
-    }
-    using ITransparentCtrl::m_memDC;
-
-protected:
-    afx_msg void OnPaint()
-    {
-        beginTransparentPaint();
-        endTransparentPaint();
-    }
-    afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CBackdropWnd, CWnd)
-ON_WM_PAINT()
-ON_WM_ERASEBKGND()
-END_MESSAGE_MAP()
-
 // A static that takes a container's font.
 class CFontStatic : public CStatic, public IOwnFontCtrl
 {

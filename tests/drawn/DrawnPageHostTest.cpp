@@ -53,27 +53,6 @@ struct ProgramPages : PageHostBed
     LoggedPage* left;
 };
 
-// A control that shows nothing but the background it was given.
-class CShowsBackground : public CWnd, public ITransparentCtrl
-{
-public:
-    CShowsBackground() : ITransparentCtrl(this) {}
-
-protected:
-    afx_msg void OnPaint()
-    {
-        beginTransparentPaint();
-        endTransparentPaint();
-    }
-    afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CShowsBackground, CWnd)
-ON_WM_PAINT()
-ON_WM_ERASEBKGND()
-END_MESSAGE_MAP()
-
 } // namespace
 
 TEST(PageHost, InsertedPagesAreInitialisedOnceAndTheLastIsActive)
@@ -408,7 +387,7 @@ TEST(PageHost, ResizedPagesPaintTheirControlsOverTheNewBackground)
     bed.host->m_gradientStart = 0xFFFF0000;
     bed.host->m_gradientEnd = 0xFF0000FF;
     bed.host->setCornerFractions(0);
-    CShowsBackground controls[2];
+    CBackdropWnd controls[2];
     for (int i = 0; i < 2; ++i) {
         bed.pages[size_t(i)]->m_fillBackground = false;
         ASSERT_TRUE(controls[i].Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(40, 300, 80, 340),

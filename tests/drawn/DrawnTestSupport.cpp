@@ -29,4 +29,15 @@ bool writeSolidTiff(const std::wstring& path, int width, int height, std::uint32
     return bitmap.Save(path.c_str(), &kTiffEncoder, nullptr) == Ok;
 }
 
+BEGIN_MESSAGE_MAP(CBackdropWnd, CWnd)
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+void CBackdropWnd::OnPaint()
+{
+    beginTransparentPaint();
+    endTransparentPaint();
+}
+
 } // namespace drawntest

@@ -4,6 +4,7 @@
 // framework tests' windows, canvas and pixel reading, and test images
 // written as TIFF files.
 
+#include <ITransparentCtrl.h>
 #include <PrambleGDIp.h>
 #include <WfxTestSupport.h>
 
@@ -36,6 +37,23 @@ public:
     };
     std::vector<Command> commands;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+};
+
+// A window that shows nothing but the background it was given.
+class CBackdropWnd : public CWnd, public ITransparentCtrl
+{
+public:
+    CBackdropWnd() : ITransparentCtrl(this) {}
+    BOOL make(CWnd* parent, const CRect& r, UINT id)
+    {
+        return Create(nullptr, L"", WS_CHILD | WS_VISIBLE, r, parent, id);
+    }
+    using ITransparentCtrl::m_memDC;
+
+protected:
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
+    DECLARE_MESSAGE_MAP()
 };
 
 // Writes a w x h TIFF of one ARGB colour; false when GDI+ can't.
